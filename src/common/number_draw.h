@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/random.h"
+
+namespace ws {
+
+// The largest digit count that still gives a finite bound (10^308).
+inline constexpr int kMaxDigitCount = 308;
+
+// 10 to the power of the number of whole i with 1 <= i <= digits: 1 for any
+// count below 1, and 100 for two and a half. Counts above kMaxDigitCount act as
+// kMaxDigitCount, so the bound is always finite.
+double rangeBound(double digits);
+
+// A fraction times the bound, rounded to `places` decimals with halves to the
+// even neighbour: a whole-number draw gives 0 to bound, both ends included.
+double drawNumber(FractionSource& source, double bound, int places = 0);
+
+// Decimal places as an answer gives them: not whole rounds half to even,
+// negative counts as 0, above 15 acts as 15.
+int decimalPlaces(double answer);
+
+// Rounds half to even at `places` decimals (in double precision).
+double roundHalfEven(double value, int places = 0);
+
+}  // namespace ws

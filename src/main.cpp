@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "main_window/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("calisma-sayfalari"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Matematik Çalışma Sayfaları"));
+  ws::Form1 window;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "common/number_text.h"
+#include "common/parameter_block.h"
+#include "main_window/questions.h"
+#include "pages/page_kind.h"
+
+namespace ws {
+
+// The side-by-side sheets that are appended to the text file.
+enum class TextSheetKind {
+  Addition,
+  AdditionMissing,
+  Subtraction,
+  SubtractionMissing,
+  Multiplication,
+  MultiplicationMissing,
+  Division,
+  DivisionMissing,
+  DecimalAddition,
+  DecimalAdditionMissing,
+  DecimalSubtraction,
+  DecimalMultiplication,
+  DecimalDivision,
+  TimesTenHundredThousand,
+};
+
+struct Question {
+  Prompt prompt;
+  std::optional<Field> target;  // where a page command writes the answer at once
+};
+
+struct Constant {
+  Field field;
+  std::string_view text;
+};
+
+// One menu command: all that sets it apart from the others is data.
+struct Command {
+  std::string_view item;     // the menu item's object name
+  std::string_view caption;  // the menu item's text
+  std::string_view title;    // the sheet title, the title of its questions
+  std::vector<Question> questions;  // the count comes last
+  std::string_view countDefault = "0";
+  std::vector<Constant> constants;  // written after the count, before the hand-over
+  std::variant<PageKind, TextSheetKind> output;
+  bool available = true;
+
+  bool isTextSheet() const { return std::holds_alternative<TextSheetKind>(output); }
+};
+
+struct MenuEntry {
+  std::string_view item;
+  const Command* command;  // null for a separator
+};
+
+struct Menu {
+  std::string_view item;
+  std::string_view caption;
+  std::vector<MenuEntry> entries;
+};
+
+// The menu bar, left to right, each menu in its order, separators included.
+const std::vector<Menu>& menuBar();
+// Every command, in menu order.
+const std::vector<const Command*>& allCommands();
+const Command* findCommand(std::string_view item);
+
+}  // namespace ws
