@@ -18,8 +18,7 @@ std::optional<std::string> CommandRunner::refusal(Prompt prompt, const std::stri
   const double value = numbers_.read(answer);
   const std::string question = "\"" + std::string(promptText(prompt)) + "\"";
   if (isDigitCount(prompt) && value > kMaxDigitCount) {
-    return question + " sorusunun cevabı en fazla " + std::to_string(kMaxDigitCount) +
-           " olabilir.";
+    return question + " sorusunun cevabı en fazla " + std::to_string(kMaxDigitCount) + " olabilir.";
   }
   if (prompt == Prompt::Count && value > kMaxCount) {
     return question + " sorusunun cevabı en fazla " + std::to_string(kMaxCount) + " olabilir.";

@@ -15,8 +15,8 @@ const std::vector<Question> kWholeSet{
 const std::vector<Question> kDecimalSet{{P::FirstDigits, Label1},  {P::FirstPlaces, Label4},
                                         {P::SecondDigits, Label3}, {P::SecondPlaces, Label8},
                                         {P::Pictures, Label2},     {P::Count, {}}};
-const std::vector<Question> kTextWholeSet{{P::FirstDigits, {}}, {P::SecondDigits, {}},
-                                          {P::Count, {}}};
+const std::vector<Question> kTextWholeSet{
+    {P::FirstDigits, {}}, {P::SecondDigits, {}}, {P::Count, {}}};
 const std::vector<Question> kTextDecimalSet{{P::FirstDigits, {}},
                                             {P::FirstPlaces, {}},
                                             {P::SecondDigits, {}},
@@ -26,10 +26,8 @@ const std::vector<Question> kDigitsAndPictures{
     {P::FirstDigits, Label1}, {P::Pictures, Label2}, {P::Count, {}}};
 const std::vector<Question> kTwoDigitCounts{
     {P::FirstDigits, Label1}, {P::SecondDigits, Label3}, {P::Count, {}}};
-const std::vector<Question> kOperationTable{{P::FirstDigits, Label1},
-                                            {P::SecondDigits, Label3},
-                                            {P::Operation, Label5},
-                                            {P::Count, {}}};
+const std::vector<Question> kOperationTable{
+    {P::FirstDigits, Label1}, {P::SecondDigits, Label3}, {P::Operation, Label5}, {P::Count, {}}};
 const std::vector<Question> kCountOnly{{P::Count, {}}};
 
 const std::vector<Constant> kWholeZeroPlaces0{{Label4, "0"}, {Label8, "0"}, {Label5, "0"}};
@@ -38,15 +36,25 @@ const std::vector<Constant> kWholeZeroPlaces1{{Label4, "0"}, {Label8, "0"}, {Lab
 Command text(std::string_view item, std::string_view caption, std::string_view title,
              const std::vector<Question>& questions, TextSheetKind kind,
              std::string_view countDefault = "1") {
-  return Command{.item = item, .caption = caption, .title = title, .questions = questions,
-                 .countDefault = countDefault, .constants = {}, .output = kind};
+  return Command{.item = item,
+                 .caption = caption,
+                 .title = title,
+                 .questions = questions,
+                 .countDefault = countDefault,
+                 .constants = {},
+                 .output = kind};
 }
 
 Command page(std::string_view item, std::string_view caption, std::string_view title,
              const std::vector<Question>& questions, std::vector<Constant> constants,
              PageKind kind) {
-  return Command{.item = item, .caption = caption, .title = title, .questions = questions,
-                 .countDefault = "0", .constants = std::move(constants), .output = kind};
+  return Command{.item = item,
+                 .caption = caption,
+                 .title = title,
+                 .questions = questions,
+                 .countDefault = "0",
+                 .constants = std::move(constants),
+                 .output = kind};
 }
 
 std::vector<Command> buildCommands() {
@@ -61,24 +69,21 @@ std::vector<Command> buildCommands() {
   c.push_back(text("mnuyanyanaondalıktopla", "Yan yana ondalık sayılar",
                    "YAN YANA ONDALIK SAYILAR TOPLAMA", kTextDecimalSet, T::DecimalAddition));
   c.push_back(text("mnuyanyanaondalıktoplamabil", "Yan yana ondalık sayı bilinmeyenli",
-                   "YAN YANA ONDALIK SAYILAR TOPLAMA", kTextDecimalSet,
-                   T::DecimalAdditionMissing));
+                   "YAN YANA ONDALIK SAYILAR TOPLAMA", kTextDecimalSet, T::DecimalAdditionMissing));
   c.back().available = false;
   c.push_back(page("mnualtaltatoplama", "Alt alta doğal sayılar", "ALT ALTA DOĞAL SAYILAR TOPLAMA",
                    kWholeSet, {{Label5, "0"}}, K::Form2));
   c.push_back(page("mnualtaltabilintoplama", "Alt alta doğal sayılar bilinmeyenli",
                    "ALT ALTA DOĞAL SAYILAR TOPLAMA", kWholeSet, {{Label5, "1"}}, K::Form2));
   c.push_back(page("mnutoplamaçıkarma", "Alt alta Toplama-Çıkarma karışık",
-                   "ALT ALTA DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kWholeSet, {{Label5, "2"}},
-                   K::Form2));
+                   "ALT ALTA DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kWholeSet, {{Label5, "2"}}, K::Form2));
   c.push_back(page("mnualtaltaondalıktoplama", "Alt alta ondalık sayılar",
                    "ALT ALTA ONDALIK SAYILAR TOPLAMA", kDecimalSet, {{Label5, "0"}}, K::Form18));
   c.push_back(page("mnusekillitoplacıkar", "Şekilli toplama-çıkarma karışık",
                    "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kTwoDigitCounts, {}, K::Form15));
-  c.push_back(page("mnusekillitoplama", "Şekilli toplama bilinmeyenli",
-                   "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA",
-                   {{P::AddendDigits, Label1}, {P::SumDigits, Label3}, {P::Count, {}}}, {},
-                   K::Form13));
+  c.push_back(
+      page("mnusekillitoplama", "Şekilli toplama bilinmeyenli", "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA",
+           {{P::AddendDigits, Label1}, {P::SumDigits, Label3}, {P::Count, {}}}, {}, K::Form13));
   // Çıkarma
   c.push_back(text("mnuyanyanaçıkarma", "Yan yana doğal sayılar", "YAN YANA DOĞAL SAYILAR ÇIKARMA",
                    kTextWholeSet, T::Subtraction));
@@ -142,8 +147,8 @@ std::vector<Command> buildCommands() {
                    K::Form7));
   c.push_back(page("mnusıralamalar", "B->K ve K->B sıralamalar", "B->K VE K->B SIRALAMALAR",
                    kDigitsAndPictures, {}, K::Form8));
-  c.push_back(page("mnusaatokuma", "Saat okuma", "SAAT OKUMA", kCountOnly, {{Label1, "NORMAL"}},
-                   K::Form9));
+  c.push_back(
+      page("mnusaatokuma", "Saat okuma", "SAAT OKUMA", kCountOnly, {{Label1, "NORMAL"}}, K::Form9));
   c.push_back(page("mnusaatokutam", "Saat okuma tam", "SAAT OKUMA", kCountOnly, {{Label1, "TAM"}},
                    K::Form9));
   c.push_back(page("mnusaatokutamyarımceyrek", "Saat okuma tam-yarım-çeyrek", "SAAT OKUMA",
@@ -158,10 +163,10 @@ std::vector<Command> buildCommands() {
   c.push_back(page("mnusekiloruntu", "Şekil örüntüleri", "ŞEKİL ÖRÜNTÜLERİ",
                    {{P::PeriodBound, Label4}, {P::Pictures, Label2}, {P::Count, {}}}, {},
                    K::Form11));
-  c.push_back(page("mnuislemtablosu", "İşlem tablosu", "İŞLEM TABLOSU", kOperationTable, {},
-                   K::Form12));
-  c.push_back(page("mnuislemtabloboya", "İşlem tablosu boyamalı", "İŞLEM TABLOSU",
-                   kOperationTable, {}, K::Form16));
+  c.push_back(
+      page("mnuislemtablosu", "İşlem tablosu", "İŞLEM TABLOSU", kOperationTable, {}, K::Form12));
+  c.push_back(page("mnuislemtabloboya", "İşlem tablosu boyamalı", "İŞLEM TABLOSU", kOperationTable,
+                   {}, K::Form16));
   c.push_back(page("mnuçokluyanyanaişlem", "Çoklu yan yana işlemler", "ÇOKLU YAN YANA İŞLEMLER",
                    {{P::FirstDigits, Label1},
                     {P::SecondDigits, Label3},

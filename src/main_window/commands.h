@@ -43,9 +43,9 @@ struct Constant {
 
 // One menu command: all that sets it apart from the others is data.
 struct Command {
-  std::string_view item;     // the menu item's object name
-  std::string_view caption;  // the menu item's text
-  std::string_view title;    // the sheet title, the title of its questions
+  std::string_view item;            // the menu item's object name
+  std::string_view caption;         // the menu item's text
+  std::string_view title;           // the sheet title, the title of its questions
   std::vector<Question> questions;  // the count comes last
   std::string_view countDefault = "0";
   std::vector<Constant> constants;  // written after the count, before the hand-over
