@@ -4,6 +4,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ASAN_OPTIONS ?= detect_leaks=0
 
 .PHONY: deps configure build run test bench clean
 
@@ -21,8 +22,11 @@ build: deps configure
 run: build
 	./$(BUILD)/calisma-sayfalari
 
+# Where the machine allows it (root, CUPS installable), a local CUPS queue that saves
+# its jobs to a folder stands in as the default printer for the print tests.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@if [ "$$(id -u)" -eq 0 ]; then scripts/test-printer >/dev/null || echo "Yazıcı kurulamadı / no test printer: print tests will be skipped"; fi
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=$(ASAN_OPTIONS) ctest --output-on-failure -j $(JOBS)
 
 bench: deps
 	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DWS_BENCHMARKS=ON

@@ -8,6 +8,7 @@
 
 #include "main_window/text_sheets.h"
 #include "platform/qt_dialogs.h"
+#include "platform/qt_editor.h"
 #include "platform/qt_printer.h"
 
 namespace ws {
@@ -49,14 +50,18 @@ Form1::Form1(Form1Services services, QWidget* parent)
   if (services.printer) {
     printer_ = services.printer;
   } else {
-    ownPrinter_ = std::make_unique<QtPrinter>(this);
+    ownPrinter_ = std::make_unique<QtPrinter>(*messages_);
     printer_ = ownPrinter_.get();
   }
   pageHost_ = std::make_unique<QtPageHost>(*printer_);
   frame_ = std::make_unique<PageFrame>(LoadContext{block_, generator_, numbers_}, *printer_,
                                        [this] { bringToFront(); });
   handOver_ = std::make_unique<HandOver>(block_, numbers_, *frame_, *pageHost_);
-  textSheets_ = std::make_unique<TextSheets>();
+  textFile_ = std::make_unique<AppendingTextFile>();
+  if (!services.editor) ownEditor_ = std::make_unique<QtEditor>();
+  Editor& editor = services.editor ? *services.editor : *ownEditor_;
+  textSheets_ =
+      std::make_unique<TextSheets>(block_, generator_, numbers_, *textFile_, editor, *messages_);
   runner_ = std::make_unique<CommandRunner>(block_, numbers_, *questioner_, *messages_,
                                             *handOver_, *textSheets_);
 

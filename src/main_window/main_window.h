@@ -8,14 +8,16 @@
 #include "common/parameter_block.h"
 #include "common/random.h"
 #include "main_window/command_runner.h"
+#include "main_window/text_file.h"
 #include "pages/page_window.h"
 
 namespace ws {
 
 // What the main window uses of the outside world. Left empty, the window uses
-// the real ones; tests put their own printer in.
+// the real ones; tests put their own printer and editor in.
 struct Form1Services {
   PagePrinter* printer = nullptr;
+  Editor* editor = nullptr;
 };
 
 // The main window: the menu of sheet kinds. It owns the parameter block and the
@@ -44,6 +46,8 @@ class Form1 : public QMainWindow {
   std::unique_ptr<QtPageHost> pageHost_;
   std::unique_ptr<PageFrame> frame_;
   std::unique_ptr<HandOver> handOver_;
+  std::unique_ptr<TextFile> textFile_;
+  std::unique_ptr<Editor> ownEditor_;
   std::unique_ptr<TextSheetRunner> textSheets_;
   std::unique_ptr<CommandRunner> runner_;
 };

@@ -1,15 +1,200 @@
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "common/number_draw.h"
+#include "pages/artwork.h"
+#include "pages/column_layout.h"
 #include "pages/page_units.h"
 
 namespace ws {
 
+namespace {
+
+// Six rows of three problems. Every number stands in two cells around a fixed comma, so
+// the commas of a problem's three lines stand one under the other.
+constexpr std::array kColumnLefts{600, 4200, 7800};
+constexpr int kColumns = static_cast<int>(kColumnLefts.size());
+constexpr int kRows = 6;
+constexpr int kProblems = kRows * kColumns;
+
+constexpr int kCellWidth = 1215;
+constexpr int kCellHeight = 375;
+constexpr int kLineStep = 360;
+constexpr int kFractionOffset = 1440;  // from a whole-part cell to its fraction cell
+constexpr int kCommaOffset = 1200;
+constexpr int kCommaSize = 375;
+constexpr int kStrokePixels = 2;
+
+constexpr const char* kAnswerPlace = "...";
+
+// What sets the addition and the subtraction page apart.
+struct DecimalPage {
+  PageKind kind;
+  const char* title;
+  int titleTop;
+  std::array<int, kRows> rowTops;
+  bool plusSign;  // the vertical stroke that turns the sign's stroke into a "+"
+  Box image1;
+  Box image2;
+  std::string_view image1Artwork;
+  std::string_view image2Artwork;
+};
+
+constexpr DecimalPage kAddition{PageKind::Form18,
+                                "TOPLAMA İŞLEMLERİNİ YAPALIM.",
+                                120,
+                                {840, 3000, 5280, 7320, 9480, 11280},
+                                true,
+                                {3240, 720, 4215, 3840},
+                                {0, 8880, 3975, 3615},
+                                artwork::kForm18Image1_0,
+                                artwork::kForm18Image2};
+constexpr DecimalPage kSubtraction{PageKind::Form19,
+                                   "ÇIKARMA İŞLEMLERİNİ YAPALIM.",
+                                   0,
+                                   {720, 2880, 5160, 7200, 9360, 11160},
+                                   false,
+                                   {3240, 2640, 4215, 3840},
+                                   {6840, 6960, 3975, 3615},
+                                   artwork::kForm19Image1_0,
+                                   artwork::kForm19Image2};
+
+Line stroke(const char* name, int index, int x1, int y1, int x2, int y2) {
+  return Line{.name = name,
+              .index = index,
+              .x1 = x1,
+              .y1 = y1,
+              .x2 = x2,
+              .y2 = y2,
+              .widthPixels = kStrokePixels};
+}
+
+Page design(const DecimalPage& kind) {
+  Page page = blankPage(kind.kind);
+
+  TextField title =
+      numberCell("Label1", kSingle, {2160, kind.titleTop, 6975, kCellHeight}, Align::Centre);
+  title.caption = kind.title;
+  page.texts.push_back(title);
+
+  // Upper number, lower number, result: whole-part field and fraction field of each line.
+  constexpr std::array<std::pair<const char*, const char*>, 3> kLines{
+      {{"Label2", "Label6"}, {"Label3", "Label7"}, {"Label4", "Label8"}}};
+  // The lower line's comma stands higher than its cells.
+  constexpr std::array kCommaTops{0, 240, 720};
+
+  for (int k = 0; k < kProblems; ++k) {
+    const int left = kColumnLefts[k % kColumns];
+    const int top = kind.rowTops[k / kColumns];
+    for (int line = 0; line < 3; ++line) {
+      const int lineTop = top + line * kLineStep;
+      page.texts.push_back(
+          numberCell(kLines[line].first, k, {left, lineTop, kCellWidth, kCellHeight}));
+      page.texts.push_back(numberCell(kLines[line].second, k,
+                                      {left + kFractionOffset, lineTop, kCellWidth, kCellHeight},
+                                      Align::Left));
+      TextField comma = numberCell(
+          "Label5", 3 * k + line,
+          {left + kCommaOffset, top + kCommaTops[line], kCommaSize, kCommaSize}, Align::Centre);
+      comma.caption = ",";
+      page.texts.push_back(comma);
+    }
+    const int barY = top + 2 * kLineStep;
+    page.lines.push_back(stroke("Line1", k, left - 240, barY, left + 2520, barY));
+    page.lines.push_back(stroke("Line3", k, left - 240, top + 600, left, top + 600));
+    if (kind.plusSign) {
+      page.lines.push_back(stroke("Line2", k, left - 120, top + 480, left - 120, barY));
+    }
+  }
+
+  page.pictures.push_back(Picture{.name = "Image1",
+                                  .index = 0,
+                                  .artwork = std::string(kind.image1Artwork),
+                                  .box = kind.image1,
+                                  .switched = true});
+  page.pictures.push_back(Picture{.name = "Image2",
+                                  .artwork = std::string(kind.image2Artwork),
+                                  .box = kind.image2,
+                                  .switched = true});
+  return page;
+}
+
+constexpr int kSignificantDigits = 15;
+
+struct SplitNumber {
+  std::string whole;
+  std::string fraction;
+};
+
+// The two cells of a number 0 or greater: the digits before and after the point of the
+// number written out with at most 15 significant digits, trailing zeros dropped, "0" for
+// a whole number. Both come from one rounding, and a small fraction is written out in
+// digits where the number text would switch to an exponent ("3E-05").
+SplitNumber split(double value, const NumberText& numbers) {
+  char buffer[40];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                 std::chars_format::scientific, kSignificantDigits - 1)
+                       .ptr;
+  const std::string_view text(buffer, end - buffer);  // "1.20700000000000e+01"
+  const std::size_t e = text.find('e');
+  std::string digits(1, text[0]);
+  digits += text.substr(2, e - 2);
+  int exponent = 0;
+  std::from_chars(text.data() + e + 2, end, exponent);
+  if (text[e + 1] == '-') exponent = -exponent;
+
+  if (exponent >= kSignificantDigits) {
+    // Beyond 15 digits every number is whole as far as its text can tell.
+    return {numbers.caption(std::trunc(value)), "0"};
+  }
+  SplitNumber result;
+  if (exponent < 0) {
+    result.whole = "0";
+    result.fraction = std::string(-exponent - 1, '0') + digits;
+  } else {
+    result.whole = digits.substr(0, exponent + 1);
+    result.fraction = digits.substr(exponent + 1);
+  }
+  result.fraction.erase(result.fraction.find_last_not_of('0') + 1);
+  if (result.fraction.empty()) result.fraction = "0";
+  return result;
+}
+
+void drawProblems(Page& page, const LoadContext& context) {
+  const double firstBound = boundIn(context, Field::Label1);
+  const double secondBound = boundIn(context, Field::Label3);
+  const bool drawn = context.numbers.read(context.block.get(Field::Label5)) == 0;
+  const int firstPlaces = placesIn(context, Field::Label4);
+  const int secondPlaces = placesIn(context, Field::Label8);
+  if (!drawn) return;
+
+  for (int k = 0; k < kProblems; ++k) {
+    double upper = drawNumber(context.random, firstBound, firstPlaces);
+    double lower = drawNumber(context.random, secondBound, secondPlaces);
+    if (upper < lower) std::swap(upper, lower);
+    const SplitNumber u = split(upper, context.numbers);
+    const SplitNumber w = split(lower, context.numbers);
+    page.text("Label2", k).caption = u.whole;
+    page.text("Label3", k).caption = w.whole;
+    page.text("Label6", k).caption = u.fraction;
+    page.text("Label7", k).caption = w.fraction;
+    page.text("Label4", k).caption = kAnswerPlace;
+    page.text("Label8", k).caption = kAnswerPlace;
+  }
+}
+
+}  // namespace
+
 PageDefinition form18Definition() {
-  return {PageKind::Form18, [] { return blankPage(PageKind::Form18); }, std::nullopt,
-          [](Page&, const LoadContext&) {}};
+  return {PageKind::Form18, [] { return design(kAddition); }, Field::Label2, drawProblems};
 }
 
 PageDefinition form19Definition() {
-  return {PageKind::Form19, [] { return blankPage(PageKind::Form19); }, std::nullopt,
-          [](Page&, const LoadContext&) {}};
+  return {PageKind::Form19, [] { return design(kSubtraction); }, Field::Label2, drawProblems};
 }
 
 }  // namespace ws

@@ -1,10 +1,106 @@
+// Form15: column sums whose numbers are written in digit shapes, with a legend of the shapes.
+
+#include "common/number_draw.h"
 #include "pages/page_units.h"
+#include "pages/symbol_font.h"
 
 namespace ws {
 
-PageDefinition form15Definition() {
-  return {PageKind::Form15, [] { return blankPage(PageKind::Form15); }, std::nullopt,
-          [](Page&, const LoadContext&) {}};
+namespace {
+
+constexpr int kProblems = 12;
+
+// Problem k stands in row k / 3, column k % 3.
+constexpr int kRowTops[] = {2760, 5160, 7800, 10560};
+constexpr int kColumnLefts[][3] = {
+    {240, 4200, 7800}, {360, 4320, 7920}, {480, 4440, 8040}, {480, 4440, 8040}};
+
+// The legend: digits 0 to 4 in the upper row, 5 to 9 in the lower.
+constexpr int kShapeLefts[] = {1440, 3120, 4800, 6480, 8040};
+constexpr int kDigitLefts[] = {2040, 3720, 5400, 7080, 8640};
+constexpr int kLegendTops[] = {960, 1680};
+
+TextField textField(std::string name, int index, Box box, Align align, Font font,
+                    std::string caption) {
+  TextField field = numberCell(std::move(name), index, box, align);
+  field.font = std::move(font);
+  field.caption = std::move(caption);
+  return field;
 }
+
+Page design() {
+  Page page = blankPage(PageKind::Form15);
+  const Font shapeDigits{.family = std::string(kSymbolFontFamily), .points = 26.25, .bold = true};
+
+  page.texts.push_back(textField("Label1", kSingle, {1800, 0, 6975, 615}, Align::Centre, Font{},
+                                 "ŞEKİLLERİN GÖSTERDİĞİ SAYILARA GÖRE İŞLEMLERİ YAPINIZ."));
+
+  Shape legendFrame;
+  legendFrame.name = "Shape1";
+  legendFrame.box = {1080, 840, 8775, 1695};
+  page.shapes.push_back(legendFrame);
+  for (int digit = 0; digit <= 9; ++digit) {
+    const int column = digit % 5;
+    const int top = kLegendTops[digit / 5];
+    const std::string text(1, static_cast<char>('0' + digit));
+    page.texts.push_back(textField(
+        "Label4", digit, {kShapeLefts[column], top, 735, 615}, Align::Left,
+        Font{.family = std::string(kSymbolFontFamily), .points = 27.75, .bold = true}, text));
+    page.texts.push_back(textField("Label5", digit, {kDigitLefts[column], top, 735, 615},
+                                   Align::Left, Font{.points = 24}, "=" + text));
+  }
+
+  for (int k = 0; k < kProblems; ++k) {
+    const int top = kRowTops[k / 3];
+    const int left = kColumnLefts[k / 3][k % 3];
+    page.texts.push_back(
+        textField("Label2", k, {left, top, 2535, 735}, Align::Right, shapeDigits, "66"));
+    page.texts.push_back(textField("Label3", k, {left - 120, top + 720, 2655, 735}, Align::Right,
+                                   shapeDigits, "35"));
+    // The result bar and the plus sign under the lower number.
+    page.lines.push_back(Line{.name = "Line1",
+                              .index = k,
+                              .x1 = left + 120,
+                              .y1 = top + 1560,
+                              .x2 = left + 2520,
+                              .y2 = top + 1560,
+                              .widthPixels = 2});
+    page.lines.push_back(Line{.name = "Line2",
+                              .index = k,
+                              .x1 = left + 240,
+                              .y1 = top + 1320,
+                              .x2 = left + 240,
+                              .y2 = top + 1560,
+                              .widthPixels = 2});
+    page.lines.push_back(Line{.name = "Line3",
+                              .index = k,
+                              .x1 = left + 120,
+                              .y1 = top + 1440,
+                              .x2 = left + 360,
+                              .y2 = top + 1440,
+                              .widthPixels = 2});
+  }
+  return page;
+}
+
+void draw(Page& page, const LoadContext& context) {
+  const NumberText& numbers = context.numbers;
+  const double upperBound = rangeBound(numbers.read(context.block.get(Field::Label1)));
+  const double lowerBound = rangeBound(numbers.read(context.block.get(Field::Label3)));
+
+  for (int k = 0; k < kProblems; ++k) {
+    TextField& upper = page.text("Label2", k);
+    TextField& lower = page.text("Label3", k);
+    upper.caption = numbers.caption(drawNumber(context.random, upperBound));
+    lower.caption = numbers.caption(drawNumber(context.random, lowerBound));
+    if (numbers.read(lower.caption) > numbers.read(upper.caption)) {
+      std::swap(upper.caption, lower.caption);
+    }
+  }
+}
+
+}  // namespace
+
+PageDefinition form15Definition() { return {PageKind::Form15, design, std::nullopt, draw}; }
 
 }  // namespace ws

@@ -1,0 +1,50 @@
+#pragma once
+
+// The operator boxes of the two operation-table pages, Label4(0) and Label4(1), set from
+// the answer to "İşlem hangisi": 0 one table adds and the other multiplies, 1 both add,
+// 2 both multiply; any other value leaves both boxes at their design "+".
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "common/number_draw.h"
+#include "pages/page_model.h"
+
+namespace ws {
+
+inline constexpr std::string_view kTableOperators = "+x";
+
+namespace detail {
+
+// A position of the operator text drawn from 0 to 10, drawn again until it is one of
+// the positions and differs from `taken` (0: none taken).
+inline double drawOperatorPosition(FractionSource& random, double taken) {
+  double k;
+  do {
+    k = drawNumber(random, 10);
+  } while (k > static_cast<double>(kTableOperators.size()) || k == 0 || k == taken);
+  return k;
+}
+
+inline std::string tableOperator(double position) {
+  return std::string(1, kTableOperators[static_cast<std::size_t>(position) - 1]);
+}
+
+}  // namespace detail
+
+inline void setTableOperators(Page& page, double operation, FractionSource& random) {
+  if (operation == 0) {
+    // The top or upper table gets addition in half of the sheets.
+    const double first = detail::drawOperatorPosition(random, 0);
+    page.text("Label4", 0).caption = detail::tableOperator(first);
+    const double second = detail::drawOperatorPosition(random, first);
+    page.text("Label4", 1).caption = detail::tableOperator(second);
+  } else if (operation == 1 || operation == 2) {
+    const std::string sign = detail::tableOperator(operation);
+    page.text("Label4", 0).caption = sign;
+    page.text("Label4", 1).caption = sign;
+  }
+}
+
+}  // namespace ws
