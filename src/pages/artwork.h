@@ -5,7 +5,8 @@
 
 // The pages' pictures, drawn as SVG in pictures/ and compiled in as Qt resources. Each name is the
 // resource's base name: the file is ":/pictures/<name>.svg". Every SVG's view box is the picture's
-// pixel size; a page stretches it to its box.
+// pixel size and a page stretches it to its box; the drawing inside is made for that box's shape,
+// so it comes out undistorted on the sheet.
 namespace ws::artwork {
 
 inline constexpr std::string_view kResourcePrefix = ":/pictures/";

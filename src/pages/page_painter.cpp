@@ -105,27 +105,37 @@ void paintLine(QPainter& painter, const Line& line) {
   painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
 }
 
+// Around text that stands on a picture: a white rim keeps every digit readable on colour.
+constexpr double kHaloTwips = 45;
+
 // One line of a caption at its baseline. A text wider than its field is condensed to the field's
 // width, so no digit a pupil needs is lost; a field that cuts at its edge is clipped instead.
 void paintTextLine(QPainter& painter, const TextField& field, const QString& text, double baseline,
-                   const QFontMetricsF& metrics) {
+                   bool halo) {
   const QRectF box = toRect(field.box);
-  const double width = metrics.horizontalAdvance(text);
+  const QFont& font = painter.font();
+  const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+  painter.save();
   if (width > box.width() && !field.cutAtEdge) {
-    painter.save();
     painter.translate(box.left(), baseline);
     painter.scale(box.width() / width, 1);
-    painter.drawText(QPointF(0, 0), text);
-    painter.restore();
-    return;
+  } else {
+    double x = box.left();
+    if (field.align == Align::Centre) x += (box.width() - width) / 2;
+    if (field.align == Align::Right) x += box.width() - width;
+    painter.translate(x, baseline);
   }
-  double x = box.left();
-  if (field.align == Align::Centre) x += (box.width() - width) / 2;
-  if (field.align == Align::Right) x += box.width() - width;
-  painter.drawText(QPointF(x, baseline), text);
+  if (halo) {
+    QPainterPath outline;
+    outline.addText(QPointF(0, 0), font, text);
+    painter.strokePath(outline,
+                       QPen(Qt::white, kHaloTwips, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  }
+  painter.drawText(QPointF(0, 0), text);
+  painter.restore();
 }
 
-void paintText(QPainter& painter, const TextField& field) {
+void paintText(QPainter& painter, const TextField& field, bool overPicture) {
   const QRectF box = toRect(field.box);
   if (field.opaque) painter.fillRect(box, toQColor(field.back));
   if (field.caption.empty()) return;
@@ -145,10 +155,14 @@ void paintText(QPainter& painter, const TextField& field) {
   // A label writes from its top edge down, one line per line of its caption.
   double baseline = box.top() + metrics.ascent();
   for (const QString& line : shownText(field).split(QLatin1Char('\n'))) {
-    paintTextLine(painter, field, line, baseline, metrics);
+    paintTextLine(painter, field, line, baseline, overPicture && !field.opaque);
     baseline += metrics.lineSpacing();
   }
   painter.restore();
+}
+
+bool overlaps(const Box& a, const Box& b) {
+  return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
 }  // namespace
@@ -179,7 +193,12 @@ void paintPage(QPainter& painter, const Page& page, const QRectF& target) {
     if (line.visible) paintLine(painter, line);
   }
   for (const TextField& field : page.texts) {
-    if (field.visible) paintText(painter, field);
+    if (!field.visible) continue;
+    const bool overPicture =
+        std::any_of(page.pictures.begin(), page.pictures.end(), [&](const Picture& picture) {
+          return picture.visible && overlaps(picture.box, field.box);
+        });
+    paintText(painter, field, overPicture);
   }
   painter.restore();
 }

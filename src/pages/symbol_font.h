@@ -21,6 +21,7 @@ std::string_view paletteCodes();
 // What follows a pattern's head, over and over: an empty place, a blank, four empty places.
 std::string_view fillerGroup();
 
+// The code of the empty place in which the pupil draws the next symbol.
 inline constexpr unsigned char kEmptyPlaceCode = 0xB4;
 
 }  // namespace ws
