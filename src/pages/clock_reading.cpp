@@ -32,28 +32,18 @@ Mode modeOf(const std::string& word) {
 Page design() {
   Page page = blankPage(PageKind::Form9);
 
-  TextField title;
-  title.name = "Label1";
-  title.box = {480, 120, 9735, 375};
-  title.caption = "ALTLARINDA YAZAN SAATLERİ ÇİZEREK GÖSTER.";
-  title.align = Align::Centre;
-  page.texts.push_back(title);
+  page.texts.push_back(caption("Label1", kSingle, {480, 120, 9735, 375},
+                               "ALTLARINDA YAZAN SAATLERİ ÇİZEREK GÖSTER."));
 
   for (int k = 0; k < kClocks; ++k) {
     const int left = kColumnLefts[k % 3];
     const int top = kRowTops[k / 3];
-    Picture face;
-    face.name = "Picture1";
-    face.index = k;
-    face.artwork = artwork::kClockFace;
-    face.box = {left, top, kFaceWidth, kFaceHeight};
-    page.pictures.push_back(face);
+    page.pictures.push_back(
+        picture("Picture1", k, artwork::kClockFace, {left, top, kFaceWidth, kFaceHeight}, false));
 
     const int timeTop = top + kTimeDrop;
     page.texts.push_back(numberCell("Label2", k, {left, timeTop, 1095, 495}, Align::Right));
-    TextField colon = numberCell("Label3", k, {left + 1080, timeTop, 255, 495}, Align::Centre);
-    colon.caption = ":";
-    page.texts.push_back(colon);
+    page.texts.push_back(caption("Label3", k, {left + 1080, timeTop, 255, 495}, ":"));
     page.texts.push_back(numberCell("Label4", k, {left + 1320, timeTop, 1215, 495}, Align::Left));
   }
   return page;

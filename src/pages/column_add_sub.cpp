@@ -24,7 +24,6 @@ constexpr int kForm3RowTops[] = {720, 2760, 4920, 6840, 9000, 10440};
 
 constexpr int kCellWidth = 1215;
 constexpr int kCellHeight = 375;
-constexpr int kLineWidthPixels = 2;
 
 struct Sheet {
   PageKind kind;
@@ -58,38 +57,11 @@ const Sheet kForm3{PageKind::Form3,
                    {4680, 6720, 3975, 3615},
                    artwork::kForm3Image2};
 
-Line stroke(const char* name, int index, int x1, int y1, int x2, int y2) {
-  Line line;
-  line.name = name;
-  line.index = index;
-  line.x1 = x1;
-  line.y1 = y1;
-  line.x2 = x2;
-  line.y2 = y2;
-  line.widthPixels = kLineWidthPixels;
-  return line;
-}
-
-Picture switchedPicture(const char* name, std::string_view artwork, Box box) {
-  Picture picture;
-  picture.name = name;
-  picture.artwork = std::string(artwork);
-  picture.box = box;
-  picture.switched = true;
-  return picture;
-}
-
 Page design(const Sheet& sheet) {
   Page page = blankPage(sheet.kind);
-  page.pictures.push_back(switchedPicture("Image1", sheet.artwork1, sheet.image1));
-  page.pictures.push_back(switchedPicture("Image2", sheet.artwork2, sheet.image2));
-
-  TextField title;
-  title.name = "Label1";
-  title.box = {sheet.titleLeft, 120, 6975, 375};
-  title.caption = sheet.title;
-  title.align = Align::Centre;
-  page.texts.push_back(title);
+  page.pictures.push_back(picture("Image1", kSingle, sheet.artwork1, sheet.image1));
+  page.pictures.push_back(picture("Image2", kSingle, sheet.artwork2, sheet.image2));
+  page.texts.push_back(caption("Label1", kSingle, {sheet.titleLeft, 120, 6975, 375}, sheet.title));
 
   for (int k = 0; k < kProblems; ++k) {
     const int left = kColumnLefts[k % kPerRow];

@@ -17,19 +17,8 @@ constexpr int kCellWidth = 1215;
 constexpr int kCellHeight = 375;
 constexpr int kLineStep = 360;  // from one line of a problem to the next
 constexpr int kCrossSize = 240;
-constexpr int kStrokePixels = 2;
 
 constexpr const char* kAnswerPlace = "...";
-
-Line stroke(const char* name, int index, int x1, int y1, int x2, int y2) {
-  return Line{.name = name,
-              .index = index,
-              .x1 = x1,
-              .y1 = y1,
-              .x2 = x2,
-              .y2 = y2,
-              .widthPixels = kStrokePixels};
-}
 
 Page design() {
   Page page = blankPage(PageKind::Form4);
@@ -53,10 +42,8 @@ Page design() {
     page.lines.push_back(stroke("Line3", k, left - kCrossSize, crossTop, left, barY));
   }
 
-  page.pictures.push_back(Picture{.name = "Image1",
-                                  .artwork = std::string(artwork::kForm4Image1),
-                                  .box = {2520, 2640, 6015, 5775},
-                                  .switched = true});
+  page.pictures.push_back(
+      picture("Image1", kSingle, artwork::kForm4Image1, {2520, 2640, 6015, 5775}));
   return page;
 }
 

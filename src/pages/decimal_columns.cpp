@@ -27,7 +27,6 @@ constexpr int kLineStep = 360;
 constexpr int kFractionOffset = 1440;  // from a whole-part cell to its fraction cell
 constexpr int kCommaOffset = 1200;
 constexpr int kCommaSize = 375;
-constexpr int kStrokePixels = 2;
 
 constexpr const char* kAnswerPlace = "...";
 
@@ -62,16 +61,6 @@ constexpr DecimalPage kSubtraction{PageKind::Form19,
                                    {6840, 6960, 3975, 3615},
                                    artwork::kForm19Image1_0,
                                    artwork::kForm19Image2};
-
-Line stroke(const char* name, int index, int x1, int y1, int x2, int y2) {
-  return Line{.name = name,
-              .index = index,
-              .x1 = x1,
-              .y1 = y1,
-              .x2 = x2,
-              .y2 = y2,
-              .widthPixels = kStrokePixels};
-}
 
 Page design(const DecimalPage& kind) {
   Page page = blankPage(kind.kind);
@@ -111,15 +100,8 @@ Page design(const DecimalPage& kind) {
     }
   }
 
-  page.pictures.push_back(Picture{.name = "Image1",
-                                  .index = 0,
-                                  .artwork = std::string(kind.image1Artwork),
-                                  .box = kind.image1,
-                                  .switched = true});
-  page.pictures.push_back(Picture{.name = "Image2",
-                                  .artwork = std::string(kind.image2Artwork),
-                                  .box = kind.image2,
-                                  .switched = true});
+  page.pictures.push_back(picture("Image1", 0, kind.image1Artwork, kind.image1));
+  page.pictures.push_back(picture("Image2", kSingle, kind.image2Artwork, kind.image2));
   return page;
 }
 

@@ -19,7 +19,6 @@ constexpr int kCellWidth = 1215;
 constexpr int kCellHeight = 375;
 constexpr int kLineStep = 360;
 constexpr int kBarGap = 120;  // the bars stand this far left of the divisor
-constexpr int kStrokePixels = 2;
 
 constexpr const char* kQuotientPlace = "........";
 
@@ -41,26 +40,13 @@ Page design() {
         "Label4", k, {divisorLeft, top + kLineStep, kCellWidth, kCellHeight}, Align::Left));
 
     const int barX = divisorLeft - kBarGap;
-    page.lines.push_back(Line{.name = "Line1",
-                              .index = k,
-                              .x1 = barX,
-                              .y1 = top,
-                              .x2 = barX,
-                              .y2 = top + 840,
-                              .widthPixels = kStrokePixels});
-    page.lines.push_back(Line{.name = "Line2",
-                              .index = k,
-                              .x1 = barX,
-                              .y1 = top + kLineStep,
-                              .x2 = divisorLeft + 1200,
-                              .y2 = top + kLineStep,
-                              .widthPixels = kStrokePixels});
+    page.lines.push_back(stroke("Line1", k, barX, top, barX, top + 840));
+    page.lines.push_back(
+        stroke("Line2", k, barX, top + kLineStep, divisorLeft + 1200, top + kLineStep));
   }
 
-  page.pictures.push_back(Picture{.name = "Image1",
-                                  .artwork = std::string(artwork::kForm5Image1),
-                                  .box = {4200, 3600, 5895, 5295},
-                                  .switched = true});
+  page.pictures.push_back(
+      picture("Image1", kSingle, artwork::kForm5Image1, {4200, 3600, 5895, 5295}));
   return page;
 }
 

@@ -31,7 +31,7 @@ Shape oval(std::string name, int index, Box box, Colour fill) {
 }
 
 Line stroke(int number, int x1, int y1, int x2, int y2) {
-  return Line{.name = "Line" + std::to_string(number), .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2};
+  return ws::stroke("Line" + std::to_string(number), kSingle, x1, y1, x2, y2, 1);
 }
 
 Page design() {

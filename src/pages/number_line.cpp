@@ -39,31 +39,19 @@ constexpr int kBarRight = 10320;
 
 constexpr double kOperandBound = 10;
 
-Line line(std::string name, int index, int x1, int y1, int x2, int y2, int widthPixels = 2) {
-  Line l;
-  l.name = std::move(name);
-  l.index = index;
-  l.x1 = x1;
-  l.y1 = y1;
-  l.x2 = x2;
-  l.y2 = y2;
-  l.widthPixels = widthPixels;
-  return l;
-}
-
 int tickX(int k) { return kFirstTickX + kTickSpacing * k; }
 
 void addNumberLine(Page& page, int r) {
   const Row& row = kRows[r];
   const int y = row.axisY;
-  page.lines.push_back(line("Line1", row.a, kAxisLeft, y, kAxisRight, y));
-  page.lines.push_back(line("Line2", row.a, kAxisLeft, y, kAxisLeft + kArrow, y - kArrow));
-  page.lines.push_back(line("Line3", row.a, kAxisLeft, y, kAxisLeft + kArrow, y + kArrow));
-  page.lines.push_back(line("Line4", r, kAxisRight - kArrow, y - kArrow, kAxisRight, y));
-  page.lines.push_back(line("Line5", r, kAxisRight, y, kAxisRight - kArrow, y + kArrow));
+  page.lines.push_back(stroke("Line1", row.a, kAxisLeft, y, kAxisRight, y));
+  page.lines.push_back(stroke("Line2", row.a, kAxisLeft, y, kAxisLeft + kArrow, y - kArrow));
+  page.lines.push_back(stroke("Line3", row.a, kAxisLeft, y, kAxisLeft + kArrow, y + kArrow));
+  page.lines.push_back(stroke("Line4", r, kAxisRight - kArrow, y - kArrow, kAxisRight, y));
+  page.lines.push_back(stroke("Line5", r, kAxisRight, y, kAxisRight - kArrow, y + kArrow));
   for (int k = 0; k < kTicks; ++k) {
-    page.lines.push_back(line("Line" + std::to_string(6 + k), r, tickX(k), y - kTickHalfHeight,
-                              tickX(k), y + kTickHalfHeight, 1));
+    page.lines.push_back(stroke("Line" + std::to_string(6 + k), r, tickX(k), y - kTickHalfHeight,
+                                tickX(k), y + kTickHalfHeight, 1));
   }
   // The scale is one blank-padded caption in the original small font; with other fonts
   // the blanks drift, so each number gets its own field centred on its tick.
@@ -85,30 +73,22 @@ void addOperation(Page& page, int r) {
   const int t = row.top;
   page.texts.push_back(numberCell("Label3", r, {kOperandLeft, t, 1215, 375}));
   page.texts.push_back(numberCell("Label4", r, {kOperandLeft, t + 360, 1215, 375}));
-  page.lines.push_back(line("Line3", row.s, kSignLeft, t + 600, kOperandLeft, t + 600));
+  page.lines.push_back(stroke("Line3", row.s, kSignLeft, t + 600, kOperandLeft, t + 600));
   if (r < kAdditionRows) {  // the vertical stroke makes the minus a plus
-    page.lines.push_back(line("Line2", row.s, kSignCentre, t + 480, kSignCentre, t + 720));
+    page.lines.push_back(stroke("Line2", row.s, kSignCentre, t + 480, kSignCentre, t + 720));
   }
-  page.lines.push_back(line("Line1", row.s, kSignLeft, t + 720, kBarRight, t + 720));
+  page.lines.push_back(stroke("Line1", row.s, kSignLeft, t + 720, kBarRight, t + 720));
   page.texts.push_back(numberCell("Label5", r, {kSignCentre, t + 720, 1335, 495}));
 }
 
 Page design() {
   Page page = blankPage(PageKind::Form7);
 
-  Picture picture;
-  picture.name = "Image1";
-  picture.artwork = artwork::kForm7Image1;
-  picture.box = {720, 1320, 7455, 7335};
-  picture.switched = true;
-  page.pictures.push_back(picture);
+  page.pictures.push_back(
+      picture("Image1", kSingle, artwork::kForm7Image1, {720, 1320, 7455, 7335}));
 
-  TextField title;
-  title.name = "Label1";
-  title.box = {360, 120, 9735, 375};
-  title.caption = "SAYI DOĞRUSUNDA YANDA GÖSTERİLEN İŞLEMLERİ YAP.";
-  title.align = Align::Centre;
-  page.texts.push_back(title);
+  page.texts.push_back(caption("Label1", kSingle, {360, 120, 9735, 375},
+                               "SAYI DOĞRUSUNDA YANDA GÖSTERİLEN İŞLEMLERİ YAP."));
 
   for (int r = 0; r < std::ssize(kRows); ++r) {
     addNumberLine(page, r);

@@ -66,19 +66,10 @@ double atMost(double value, double limit) { return value <= limit ? value : limi
 Page design() {
   Page page = blankPage(PageKind::Form10);
 
-  Picture picture;
-  picture.name = "Image1";
-  picture.artwork = artwork::kForm10Image1;
-  picture.box = {3480, 2640, 6615, 5295};
-  picture.switched = true;
-  page.pictures.push_back(picture);
+  page.pictures.push_back(
+      picture("Image1", kSingle, artwork::kForm10Image1, {3480, 2640, 6615, 5295}));
 
-  TextField title;
-  title.name = "Label1";
-  title.box = {240, 120, 10335, 375};
-  title.caption = "Label1";
-  title.align = Align::Centre;
-  page.texts.push_back(title);
+  page.texts.push_back(caption("Label1", kSingle, {240, 120, 10335, 375}, "Label1"));
 
   for (int i = 0; i < kRows; ++i) {
     page.texts.push_back(numberCell("Label2", i, {240, 840 + 960 * i, 10335, 495}, Align::Left));

@@ -16,15 +16,24 @@ struct Window {
 
 // The common worksheet window of each kind, in the order of PageKind.
 constexpr std::array<Window, kPageKindCount> kWindows{{
-    {"Form2", "mnuyazdır", 10380},  {"Form3", "nuyazdır", 10380},
-    {"Form4", "nuyazdır", 10380},   {"Form5", "mnuyazdır", 10380},
-    {"Form6", "mnuyazdır", 10875},  {"Form7", "mnuyazdır", 10380},
-    {"Form8", "mnuyazdır", 10875},  {"Form9", "nuyazdır", 10875},
-    {"Form10", "mnuyazdır", 10875}, {"Form11", "mnuyazdır", 10875},
-    {"Form12", "mnuyazdır", 10875}, {"Form13", "mnuyazdır", 10875},
-    {"Form14", "mnuyazdır", 10875}, {"Form15", "mnuyazdır", 10875},
-    {"Form16", "mnuyazdır", 10875}, {"Form17", "mnuyazdır", 10875},
-    {"Form18", "mnuyazdır", 10875}, {"Form19", "mnuyazdır", 10875},
+    {"Form2", "mnuyazdır", 10380},
+    {"Form3", "nuyazdır", 10380},
+    {"Form4", "nuyazdır", 10380},
+    {"Form5", "mnuyazdır", 10380},
+    {"Form6", "mnuyazdır", 10875},
+    {"Form7", "mnuyazdır", 10380},
+    {"Form8", "mnuyazdır", 10875},
+    {"Form9", "nuyazdır", 10875},
+    {"Form10", "mnuyazdır", 10875},
+    {"Form11", "mnuyazdır", 10875},
+    {"Form12", "mnuyazdır", 10875},
+    {"Form13", "mnuyazdır", 10875},
+    {"Form14", "mnuyazdır", 10875},
+    {"Form15", "mnuyazdır", 10875},
+    {"Form16", "mnuyazdır", 10875},
+    {"Form17", "mnuyazdır", 10875},
+    {"Form18", "mnuyazdır", 10875},
+    {"Form19", "mnuyazdır", 10875},
 }};
 
 }  // namespace

@@ -9,9 +9,8 @@ namespace {
 
 template <typename Controls>
 auto& find(Controls& controls, std::string_view name, int index) {
-  auto it = std::find_if(controls.begin(), controls.end(), [&](const auto& c) {
-    return c.index == index && c.name == name;
-  });
+  auto it = std::find_if(controls.begin(), controls.end(),
+                         [&](const auto& c) { return c.index == index && c.name == name; });
   if (it == controls.end()) {
     throw std::logic_error("no control " + std::string(name) + "(" + std::to_string(index) + ")");
   }
@@ -25,7 +24,11 @@ const TextField& Page::text(std::string_view name, int index) const {
   return find(texts, name, index);
 }
 Line& Page::line(std::string_view name, int index) { return find(lines, name, index); }
+const Line& Page::line(std::string_view name, int index) const { return find(lines, name, index); }
 Shape& Page::shape(std::string_view name, int index) { return find(shapes, name, index); }
+const Shape& Page::shape(std::string_view name, int index) const {
+  return find(shapes, name, index);
+}
 Picture& Page::picture(std::string_view name, int index) { return find(pictures, name, index); }
 const Picture& Page::picture(std::string_view name, int index) const {
   return find(pictures, name, index);
@@ -61,6 +64,34 @@ TextField numberCell(std::string name, int index, Box box, Align align) {
   field.caption = field.name;
   field.align = align;
   return field;
+}
+
+TextField caption(std::string name, int index, Box box, std::string text, Align align) {
+  TextField field = numberCell(std::move(name), index, box, align);
+  field.caption = std::move(text);
+  return field;
+}
+
+Line stroke(std::string name, int index, int x1, int y1, int x2, int y2, int widthPixels) {
+  Line line;
+  line.name = std::move(name);
+  line.index = index;
+  line.x1 = x1;
+  line.y1 = y1;
+  line.x2 = x2;
+  line.y2 = y2;
+  line.widthPixels = widthPixels;
+  return line;
+}
+
+Picture picture(std::string name, int index, std::string_view artwork, Box box, bool switched) {
+  Picture result;
+  result.name = std::move(name);
+  result.index = index;
+  result.artwork = std::string(artwork);
+  result.box = box;
+  result.switched = switched;
+  return result;
 }
 
 }  // namespace ws

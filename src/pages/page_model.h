@@ -105,7 +105,9 @@ struct Page {
   TextField& text(std::string_view name, int index = kSingle);
   const TextField& text(std::string_view name, int index = kSingle) const;
   Line& line(std::string_view name, int index = kSingle);
+  const Line& line(std::string_view name, int index = kSingle) const;
   Shape& shape(std::string_view name, int index = kSingle);
+  const Shape& shape(std::string_view name, int index = kSingle) const;
   Picture& picture(std::string_view name, int index = kSingle);
   const Picture& picture(std::string_view name, int index = kSingle) const;
 
@@ -116,5 +118,10 @@ struct Page {
 
 // Design helpers: a page's design reads as a list of these calls.
 TextField numberCell(std::string name, int index, Box box, Align align = Align::Right);
+TextField caption(std::string name, int index, Box box, std::string text,
+                  Align align = Align::Centre);
+Line stroke(std::string name, int index, int x1, int y1, int x2, int y2, int widthPixels = 2);
+Picture picture(std::string name, int index, std::string_view artwork, Box box,
+                bool switched = true);
 
 }  // namespace ws

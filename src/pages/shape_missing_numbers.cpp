@@ -170,15 +170,6 @@ const Layout kForm14{
                     {{7560, 10920}, {6720, 10560}}}},
 };
 
-Line line(std::string name, int index, Segment s) {
-  return Line{.name = std::move(name),
-              .index = index,
-              .x1 = s.from.x,
-              .y1 = s.from.y,
-              .x2 = s.to.x,
-              .y2 = s.to.y};
-}
-
 Page design(const Layout& layout) {
   Page page = blankPage(layout.kind);
   for (int h = 0; h < 2; ++h) {
@@ -197,10 +188,13 @@ Page design(const Layout& layout) {
   }
   for (int h = 0; h < 2; ++h) {
     for (int n = 0; n < 9; ++n) {
-      page.lines.push_back(line("Line" + std::to_string(n + 1), h, layout.connectors[h][n]));
+      const Segment& s = layout.connectors[h][n];
+      page.lines.push_back(
+          stroke("Line" + std::to_string(n + 1), h, s.from.x, s.from.y, s.to.x, s.to.y, 1));
     }
   }
-  page.lines.push_back(line("Line10", kSingle, layout.divider));
+  page.lines.push_back(stroke("Line10", kSingle, layout.divider.from.x, layout.divider.from.y,
+                              layout.divider.to.x, layout.divider.to.y, 1));
 
   TextField title = numberCell("Label1", kSingle, layout.titleBox, Align::Centre);
   title.caption = layout.title;

@@ -58,27 +58,9 @@ Page design() {
     page.texts.push_back(textField("Label3", k, {left - 120, top + 720, 2655, 735}, Align::Right,
                                    shapeDigits, "35"));
     // The result bar and the plus sign under the lower number.
-    page.lines.push_back(Line{.name = "Line1",
-                              .index = k,
-                              .x1 = left + 120,
-                              .y1 = top + 1560,
-                              .x2 = left + 2520,
-                              .y2 = top + 1560,
-                              .widthPixels = 2});
-    page.lines.push_back(Line{.name = "Line2",
-                              .index = k,
-                              .x1 = left + 240,
-                              .y1 = top + 1320,
-                              .x2 = left + 240,
-                              .y2 = top + 1560,
-                              .widthPixels = 2});
-    page.lines.push_back(Line{.name = "Line3",
-                              .index = k,
-                              .x1 = left + 120,
-                              .y1 = top + 1440,
-                              .x2 = left + 360,
-                              .y2 = top + 1440,
-                              .widthPixels = 2});
+    page.lines.push_back(stroke("Line1", k, left + 120, top + 1560, left + 2520, top + 1560));
+    page.lines.push_back(stroke("Line2", k, left + 240, top + 1320, left + 240, top + 1560));
+    page.lines.push_back(stroke("Line3", k, left + 120, top + 1440, left + 360, top + 1440));
   }
   return page;
 }
