@@ -5,6 +5,8 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_OPTIONS ?= detect_leaks=0
+# Medians of five runs: the figures the README quotes.
+BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 .PHONY: deps configure build run test bench clean
 
@@ -31,7 +33,7 @@ test: build
 bench: deps
 	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DWS_BENCHMARKS=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
-	cd $(BUILD)-bench && QT_QPA_PLATFORM=offscreen ./bench/ws_bench
+	cd $(BUILD)-bench && QT_QPA_PLATFORM=offscreen ./bench/ws_bench $(BENCH_FLAGS)
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "main_window/command_runner.h"
 #include "pages/page_frame.h"
@@ -11,215 +14,139 @@ namespace ws {
 namespace {
 
 using test::fractionThatDraws;
-using test::ScriptedFractions;
+
+// Draws a page from `script`, which it must use up exactly, and reads `count` rows of `fields`.
+std::vector<std::string> drawnRows(PageKind kind, const std::string& label1,
+                                   const std::vector<float>& script, int count,
+                                   std::initializer_list<const char*> fields) {
+  test::ScriptedFractions random(script);
+  ParameterBlock block;
+  block.set(Field::Label1, label1);
+  const Page page = drawPage(kind, LoadContext{block, random, NumberText{}});
+  EXPECT_EQ(random.remaining(), 0u);
+  std::vector<std::string> rows(count);
+  for (int i = 0; i < count; ++i) {
+    for (const char* field : fields) rows[i] += page.text(field, i).caption + " ";
+    rows[i].pop_back();
+  }
+  return rows;
+}
+
+TEST(NumberLinePage, PutsTheLargerOperandOnTopAndWritesSumsThenDifferences) {
+  std::vector<float> script;
+  for (int v : {3, 7, 10, 10, 0, 0, 5, 5, 2, 9, 10, 0}) script.push_back(fractionThatDraws(v, 10));
+  EXPECT_EQ(drawnRows(PageKind::Form7, "", script, 6, {"Label3", "Label4", "Label5"}),
+            (std::vector<std::string>{"7 3 10", "10 10 20", "0 0 0", "5 5 0", "9 2 7", "10 0 10"}));
+}
+
+TEST(OrderingPage, DrawsSixtyFourNumbersProblemByProblemInFieldOrder) {
+  std::vector<float> script;
+  std::vector<std::string> problems(16);
+  for (int n = 0; n < 64; ++n) {
+    script.push_back(fractionThatDraws(n * 15, 1000));
+    problems[n / 4] += (n % 4 ? " " : "") + std::to_string(n * 15);
+  }
+  EXPECT_EQ(drawnRows(PageKind::Form8, "3", script, 16, {"Label2", "Label3", "Label4", "Label5"}),
+            problems);
+}
+
+float hour(double h) { return fractionThatDraws(h, 100); }
+float minute(double m) { return fractionThatDraws(m / 5, 10); }
+
+TEST(ClockPage, RedrawsHoursAndMinutesThatDoNotFitTheMode) {
+  // Mode word, the draws of clock 0 (redraws included) and the time it shows.
+  const std::tuple<std::string, std::vector<float>, const char*> cases[] = {
+      {"NORMAL", {hour(24), hour(0), minute(5)}, "0 : 05"},
+      {"tam", {hour(13), minute(50)}, "13 : 50"},         // only the exact words change the sheet
+      {"TAM", {hour(0), hour(13), hour(12)}, "12 : 00"},  // no minute is drawn
+      {"TAMYARIMCEYREK", {hour(7), minute(5), minute(50), minute(0)}, "7 : 00"},
+  };
+  for (auto [mode, script, time] : cases) {
+    for (int k = 1; k < 9; ++k) {
+      script.push_back(hour(1));
+      if (mode != "TAM") script.push_back(minute(15));
+    }
+    EXPECT_EQ(drawnRows(PageKind::Form9, mode, script, 1, {"Label2", "Label3", "Label4"})[0], time)
+        << mode;
+  }
+}
 
 float draws(double value) { return fractionThatDraws(value, 100); }
 
-ParameterBlock bounds(const char* start, const char* end, const char* step) {
+// Row 0 from `row0`; the other rows start at 0 (forward) or 100 (backward) and step by 1.
+Page drawSheet(const char* start, const char* end, const char* step, bool forward,
+               std::vector<float> row0) {
+  for (int i = 1; i < 12; ++i) row0.insert(row0.end(), {draws(forward ? 0 : 100), draws(1)});
+  test::ScriptedFractions random(row0);
   ParameterBlock block;
-  block.set(Field::Label1, "H");
   block.set(Field::Label2, start);
   block.set(Field::Label3, end);
   block.set(Field::Label4, step);
-  return block;
-}
-
-// The first rows from the given draws; the others start at the nearest allowed end with step 1.
-Page drawSheet(const ParameterBlock& block, std::vector<float> firstRows, int scriptedRows,
-               bool forward) {
-  for (int i = scriptedRows; i < 12; ++i) {
-    firstRows.push_back(draws(forward ? 0 : 100));
-    firstRows.push_back(draws(1));
-  }
-  ScriptedFractions fractions(firstRows);
-  const NumberText numbers;
-  Page page = drawPage(PageKind::Form10, {block, fractions, numbers});
-  EXPECT_EQ(fractions.remaining(), 0u);
+  Page page = drawPage(PageKind::Form10, LoadContext{block, random, NumberText{}});
+  EXPECT_EQ(random.remaining(), 0u);
+  EXPECT_EQ(page.text("Label1").caption, std::string("SAYI ÖRÜNTÜLERİNİ TAMAMLAYINIZ.") +
+                                             (forward ? " ileriye sayma" : " geriye sayma"));
   return page;
 }
 
-int termsIn(const std::string& row) {
-  int terms = 1;
-  for (std::size_t at = row.find(" , "); at != std::string::npos; at = row.find(" , ", at + 1)) {
-    ++terms;
-  }
-  return terms;
-}
-
 TEST(NumberPatternPage, WritesRowsAsTheirBoundsAllow) {
-  struct Case {
-    const char* what;
+  const struct {
     const char *start, *end, *step;
-    std::vector<float> rowDraws;  // start draws, then step draws, redraws included
+    bool forward;
+    std::vector<float> row0;  // the draws of row 0, redraws included
     const char* row;
-  };
-  // clang-format off
-  const Case cases[] = {
-      {"worked example, with start and step redrawn", "10", "30", "5",
-       {draws(11), draws(3), draws(0), draws(6), draws(5)},
+  } cases[] = {
+      // clang-format off
+      {"10", "30", "5", true, {draws(11), draws(3), draws(0), draws(6), draws(5)},
        " 3 ,  8 ,  13 , ...... , ...... ,  28 ,  33"},
-      {"a forward row passes the end bound by less than a step", "0", "30", "100",
-       {draws(0), draws(100)}, " 0 ,  100"},
-      {"a backward row whose start equals the end bound", "50", "50", "20",
-       {draws(49), draws(50), draws(5)}, " 50"},
-      {"a backward row may end below zero", "5", "-3", "4",
-       {draws(5), draws(4)}, " 5 ,  1 , -3"},
-      {"step 1 stops at fifteen terms", "1", "100", "5",
-       {draws(1), draws(1)},
+      {"50", "50", "20", false, {draws(49), draws(50), draws(5)}, " 50"},
+      {"5", "-3", "4", false, {draws(5), draws(4)}, " 5 ,  1 , -3"},
+      {"1", "100", "5", true, {draws(1), draws(1)},  // fifteen terms at most
        " 1 ,  2 ,  3 , ...... , ...... ,  6 ,  7 , ...... , ...... ,  10 ,  11 , ...... , "
        "...... ,  14 ,  15"},
+      // Loaded without the command's check, the page holds its draws to the limits.
+      {"-1", "0", "0,5", true, {draws(0), draws(1)}, " 0"},
+      {"101", "100,5", "-2", false, {draws(100), draws(1)}, " 100"},
+      // clang-format on
   };
-  // clang-format on
-  const NumberText numbers;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    const ParameterBlock block = bounds(c.start, c.end, c.step);
-    const bool forward = numbers.read(c.end) > numbers.read(c.start);
-    const Page page = drawSheet(block, c.rowDraws, 1, forward);
-    EXPECT_EQ(page.text("Label2", 0).caption, c.row);
+  for (const auto& c : cases) {
+    EXPECT_EQ(drawSheet(c.start, c.end, c.step, c.forward, c.row0).text("Label2", 0).caption,
+              c.row);
   }
+  // The blank counter runs on from row to row: the first example leaves it at 2.
+  const Page page = drawSheet("10", "30", "5", true, {draws(3), draws(5)});
+  EXPECT_TRUE(page.text("Label2", 1).caption.starts_with(" 0 , ...... , ...... ,  3 ,  4 ,"));
 }
 
-TEST(NumberPatternPage, CarriesTheBlankCounterIntoTheNextRow) {
-  const ParameterBlock block = bounds("10", "30", "5");
-  const Page page = drawSheet(block, {draws(3), draws(5), draws(0), draws(5)}, 2, true);
-  EXPECT_EQ(page.text("Label2", 0).caption, " 3 ,  8 ,  13 , ...... , ...... ,  28 ,  33");
-  EXPECT_EQ(page.text("Label2", 1).caption, " 0 , ...... , ...... ,  15 ,  20 , ...... , ......");
-}
-
-TEST(NumberPatternPage, TitleSaysWhichWayTheSheetCounts) {
-  struct Case {
-    const char *start, *end;
-    const char* title;
+// Answers for which no start term or no step could ever be drawn would hang the page.
+TEST(NumberPatternCommand, RefusesAnswersThatCouldNeverBeDrawn) {
+  // Start, end and step bounds, and a piece of the refusal (null: the sheet is drawn).
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+      // clang-format off
+      {"-1", "100", "5", "en az 0"},           {"101", "50", "5", "en fazla 100"},
+      {"1E400", "1E400", "5", "en fazla 100"}, {"1", "100", "0,5", "en az 1"},
+      {"1", "100", "5", nullptr},              {"0,5", "100", "1,5", nullptr},
+      {"99,5", "0", "1", nullptr},             {"5", "1E400", "1E400", nullptr},
+      // clang-format on
   };
-  const Case cases[] = {
-      {"1", "100", "SAYI ÖRÜNTÜLERİNİ TAMAMLAYINIZ. ileriye sayma"},
-      {"50", "50", "SAYI ÖRÜNTÜLERİNİ TAMAMLAYINIZ. geriye sayma"},
-      {"100", "1", "SAYI ÖRÜNTÜLERİNİ TAMAMLAYINIZ. geriye sayma"},
-      {"-5", "-10", "SAYI ÖRÜNTÜLERİNİ TAMAMLAYINIZ. geriye sayma"},
-  };
-  const NumberText numbers;
-  for (const Case& c : cases) {
+  for (const auto& [start, end, step, refusal] : cases) {
+    SCOPED_TRACE(std::string(start) + " " + end + " " + step);
+    ParameterBlock block;
+    const NumberText numbers;
     Generator generator;
-    const ParameterBlock block = bounds(c.start, c.end, "5");
-    EXPECT_EQ(drawPage(PageKind::Form10, {block, generator, numbers}).text("Label1").caption,
-              c.title);
-  }
-}
-
-TEST(NumberPatternPage, PictureFollowsLabel1) {
-  ParameterBlock block = bounds("1", "100", "5");
-  const NumberText numbers;
-  Generator generator;
-  block.set(Field::Label1, "E");
-  EXPECT_TRUE(drawPage(PageKind::Form10, {block, generator, numbers}).picture("Image1").visible);
-  block.set(Field::Label1, "H");
-  block.set(Field::Label2, "E");
-  EXPECT_FALSE(drawPage(PageKind::Form10, {block, generator, numbers}).picture("Image1").visible);
-}
-
-struct CheckCase {
-  const char *start, *end, *step;
-  const char* refusal;  // a piece of the message, or null where the sheet is drawn
-};
-const CheckCase kCheckCases[] = {
-    {"-1", "100", "5", "en az 0"},            // forward from below 0
-    {"-0,5", "100", "5", "en az 0"},          //
-    {"101", "50", "5", "en fazla 100"},       // backward from above 100
-    {"1E400", "1E400", "5", "en fazla 100"},  // the largest number counts backward
-    {"1", "100", "0", "en az 1"},             // no step can be drawn
-    {"1", "100", "0,5", "en az 1"},           //
-    {"1", "100", "adım", "en az 1"},          // a word reads as 0
-    {"-1", "100", "0", "başlasın"},           // the first question asked is named
-    {"1", "100", "5", nullptr},               // the defaults
-    {"bir", "100", "5", nullptr},             // a word starts at 0
-    {"0,5", "100", "1,5", nullptr},           // only 0 starts a row, only 1 steps it
-    {"99,5", "0", "1", nullptr},              // only 100 starts a row
-    {"100", "100", "1", nullptr},             //
-    {"-5", "-10", "5", nullptr},              // backward from below 0 is fine
-    {"150", "200", "5", nullptr},             // forward from above 100 is fine
-    {"5", "1E400", "1E400", nullptr},         // huge end and step bounds
-    {"5", "-1E400", "3", nullptr},            //
-};
-
-TEST(NumberPatternCheck, RefusesExactlyTheAnswersThatCouldNeverBeDrawn) {
-  const NumberText numbers;
-  const auto check = pageDefinition(PageKind::Form10).check;
-  ASSERT_NE(check, nullptr);
-  for (const CheckCase& c : kCheckCases) {
-    SCOPED_TRACE(std::string(c.start) + " " + c.end + " " + c.step);
-    const ParameterBlock block = bounds(c.start, c.end, c.step);
-    const auto message = check(block, numbers);
-    if (c.refusal) {
-      ASSERT_TRUE(message.has_value());
-      EXPECT_NE(message->find(c.refusal), std::string::npos) << *message;
-    } else {
-      EXPECT_FALSE(message.has_value()) << *message;
-      Generator generator;
-      const Page page = drawPage(PageKind::Form10, {block, generator, numbers});
-      for (int i = 0; i < 12; ++i) EXPECT_LE(termsIn(page.text("Label2", i).caption), 15);
-    }
-  }
-}
-
-TEST(NumberPatternPage, FinishesEvenWithoutTheCommandsCheck) {
-  // The main window's design texts read as start 0, end 0 and step 0.
-  const ParameterBlock block;
-  const NumberText numbers;
-  Generator generator;
-  const Page page = drawPage(PageKind::Form10, {block, generator, numbers});
-  EXPECT_EQ(page.text("Label1").caption, "SAYI ÖRÜNTÜLERİNİ TAMAMLAYINIZ. geriye sayma");
-}
-
-// The main window's side without a screen: answers in, sheets out.
-struct CommandBench {
-  ParameterBlock block;
-  const NumberText numbers;
-  Generator generator;
-  test::RecordingPrinter printer;
-  PageFrame frame{{block, generator, numbers}, printer, {}};
-  test::RecordingPageHost host;
-  HandOver handOver{block, numbers, frame, host};
-  test::ScriptedQuestioner questions;
-  test::RecordingMessages messages;
-  test::RecordingTextSheets texts;
-  CommandRunner runner{block, numbers, questions, messages, handOver, texts};
-
-  void run(std::vector<std::string> answers) {
-    questions.script(std::move(answers));
-    runner.run(*findCommand("mnusayıoruntusu"));
-  }
-};
-
-TEST(NumberPatternCommand, DefaultAnswersGiveForwardRowsFromZeroOrOne) {
-  CommandBench bench;
-  bench.run({"1", "100", "5", "E", "0"});
-  EXPECT_EQ(bench.block.get(Field::Label1), "E");
-  EXPECT_EQ(bench.block.get(Field::Label2), "1");
-  EXPECT_EQ(bench.block.get(Field::Label3), "100");
-  EXPECT_EQ(bench.block.get(Field::Label4), "5");
-  ASSERT_EQ(bench.host.open.count(PageKind::Form10), 1u);
-  const Page& page = bench.host.open.at(PageKind::Form10);
-  EXPECT_TRUE(page.picture("Image1").visible);
-  for (int i = 0; i < 12; ++i) {
-    const std::string& row = page.text("Label2", i).caption;
-    EXPECT_TRUE(row.starts_with(" 0 ,") || row.starts_with(" 1 ,")) << row;
-  }
-}
-
-TEST(NumberPatternCommand, HangingAnswersGetAMessageAndNoSheet) {
-  for (const CheckCase& c : kCheckCases) {
-    if (!c.refusal) continue;
-    SCOPED_TRACE(std::string(c.start) + " " + c.end + " " + c.step);
-    for (const char* count : {"0", "3"}) {
-      CommandBench bench;
-      bench.run({c.start, c.end, c.step, "E", count});
-      ASSERT_EQ(bench.messages.shown.size(), 1u);
-      EXPECT_EQ(bench.messages.shown[0].first, "SAYI ÖRÜNTÜLERİ");
-      EXPECT_NE(bench.messages.shown[0].second.find(c.refusal), std::string::npos);
-      EXPECT_TRUE(bench.host.open.empty());
-      EXPECT_TRUE(bench.printer.printed.empty());
-    }
+    test::RecordingPrinter printer;
+    test::RecordingPageHost host;
+    test::ScriptedQuestioner questions({start, end, step, "E", "2"});
+    test::RecordingMessages messages;
+    test::RecordingTextSheets texts;
+    PageFrame frame{{block, generator, numbers}, printer, {}};
+    HandOver handOver{block, numbers, frame, host};
+    CommandRunner{block, numbers, questions, messages, handOver, texts}.run(
+        *findCommand("mnusayıoruntusu"));
+    ASSERT_EQ(messages.shown.size(), refusal ? 1u : 0u);
+    ASSERT_EQ(printer.printed.size(), refusal ? 0u : 2u);
+    EXPECT_TRUE(!refusal || messages.shown[0].second.find(refusal) != std::string::npos);
+    EXPECT_TRUE(refusal || printer.printed[1].picture("Image1").visible);  // from Label1
   }
 }
 

@@ -1,171 +1,113 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
-#include <QMenuBar>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <map>
 
-#include "common/random.h"
-#include "pages/page_window.h"
+#include "pages/page_frame.h"
+#include "pages/page_painter.h"
 #include "platform/qt_printer.h"
 #include "support/doubles.h"
 
 namespace ws {
 namespace {
 
-using test::RecordingMessages;
-using test::RecordingPrinter;
+QImage render(const Page& page, int dotsPerInch = 96) {
+  const Box area = page.drawnArea();
+  QImage image(area.width / 10, area.height / 10, QImage::Format_RGB32);
+  image.setDotsPerMeterX(qRound(dotsPerInch / 0.0254));
+  image.setDotsPerMeterY(qRound(dotsPerInch / 0.0254));
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paintPage(painter, page, QRectF(image.rect()));
+  return image;
+}
 
-Page sheet(Generator& generator, PageKind kind = PageKind::Form2) {
+// Pixels of `colour` (dark ones by default) within a box given in twips, at 10 twips a pixel.
+int count(const QImage& image, const Box& box, QColor colour = {}) {
+  int found = 0;
+  for (int y = box.top / 10; y < box.bottom() / 10 && y < image.height(); ++y) {
+    for (int x = box.left / 10; x < box.right() / 10 && x < image.width(); ++x) {
+      found +=
+          colour.isValid() ? image.pixel(x, y) == colour.rgb() : qGray(image.pixel(x, y)) < 128;
+    }
+  }
+  return found;
+}
+
+Page onePage(Box box, std::string text, Align align = Align::Left) {
+  Page page;
+  page.clientWidth = 6000;
+  page.clientHeight = 1000;
+  page.texts.push_back(caption("Label1", kSingle, box, std::move(text), align));
+  return page;
+}
+
+TEST(PagePainter, EveryProblemShowsWhereItStands) {
   ParameterBlock block;
-  block.set(Field::Label1, "3");
-  block.set(Field::Label3, "2");
-  block.set(Field::Label2, "E");
-  block.set(Field::Label5, "0");
-  const NumberText numbers(",");
-  return drawPage(kind, LoadContext{block, generator, numbers});
+  Generator generator;
+  for (PageKind kind : {PageKind::Form2, PageKind::Form3}) {
+    const Page page = drawPage(kind, LoadContext{block, generator, NumberText(",")});
+    const QImage image = render(page);
+    for (const TextField& cell : page.texts) EXPECT_GT(count(image, cell.box), 20) << cell.name;
+  }
 }
 
-QString pdfText(const QString& file) {
-  QProcess process;
-  process.start(QStringLiteral("pdftotext"),
-                {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
-  if (!process.waitForFinished() || process.exitCode() != 0) return {};
-  return QString::fromUtf8(process.readAllStandardOutput());
+TEST(PagePainter, TextLiesAbovePicturesAndLines) {
+  // The text's left half stands over a black line, its right half over a white clock face.
+  Page page = onePage({500, 200, 5000, 600}, "88888888");
+  page.texts[0].font.points = 24;
+  page.texts[0].fore = {255, 0, 255};
+  page.pictures.push_back(picture("Image1", kSingle, "clock_face", {1200, 0, 1600, 1000}));
+  page.lines.push_back(stroke("Line1", kSingle, 0, 500, 1500, 500, 70));  // a black band
+  const QImage image = render(page);
+  EXPECT_GT(count(image, {500, 200, 1000, 600}, QColor(255, 0, 255)), 100);
+  EXPECT_GT(count(image, {1500, 200, 1000, 600}, QColor(255, 0, 255)), 100);
 }
 
-struct PdfFallback : testing::Test {
+TEST(PagePainter, FontSizeDoesNotDependOnTheDeviceResolution) {
+  const Page page = onePage({100, 100, 5000, 600}, "TOPLAMA 123");
+  EXPECT_EQ(render(page, 96), render(page, 1200));
+}
+
+TEST(PagePainter, WideTextIsCondensedIntoItsFieldUnlessItCutsAtTheEdge) {
+  const std::string digits = "1234567890123456789012345";
+  const Box beyond{1610, 0, 4000, 1000}, before{0, 0, 90, 1000};
+  const QImage whole = render(onePage({100, 100, 5800, 400}, digits));
+  for (Align align : {Align::Left, Align::Centre, Align::Right}) {
+    const QImage condensed = render(onePage({100, 100, 1500, 400}, digits, align));
+    EXPECT_EQ(count(condensed, beyond) + count(condensed, before), 0);
+    EXPECT_GT(count(condensed, {1520, 0, 80, 1000}), 0) << "the last digit shows";
+  }
+  Page cut = onePage({100, 100, 1500, 400}, digits);
+  cut.texts[0].cutAtEdge = true;
+  const QImage clipped = render(cut);
+  EXPECT_EQ(count(clipped, beyond), 0);
+  EXPECT_EQ(clipped.copy(0, 0, 159, 100), whole.copy(0, 0, 159, 100)) << "cut, not condensed";
+}
+
+TEST(PdfFallback, SheetsGoToNewNumberedFilesAndEachRunTellsOnceWhere) {
   QTemporaryDir folder;
-  RecordingMessages messages;
-  Generator generator;
-
-  QtPrinter printerWithoutPaper() {
-    return QtPrinter(messages, QtPrinter::Options{.usePrinter = false, .pdfFolder = folder.path()});
+  const auto path = [&](int n) { return folder.filePath(QtPrinter::pdfFileName(n)); };
+  ASSERT_TRUE(QFile(path(7)).open(QIODevice::WriteOnly));  // an earlier sheet
+  const Page page = onePage({100, 100, 5000, 600}, "ÇARPMA İŞLEMİ ğüşöı");
+  test::RecordingMessages messages;
+  for (int sheets : {3, 1}) {  // two runs of the program
+    QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder.path()});
+    for (int i = 0; i < sheets; ++i) printer.print(page);
   }
-  QString path(int number) const { return folder.filePath(QtPrinter::pdfFileName(number)); }
-};
+  for (int n = 1; n <= 12; ++n) EXPECT_EQ(QFile::exists(path(n)), n >= 7 && n <= 11) << n;
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_TRUE(QString::fromStdString(messages.shown[0].second).contains(folder.path()));
 
-TEST_F(PdfFallback, SheetsGoToNumberedFilesAfterTheOnesAlreadyThere) {
-  QFile earlier(path(7));
-  ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-  earlier.write("an earlier sheet");
-  earlier.close();
-
-  QtPrinter printer = printerWithoutPaper();
-  for (int i = 0; i < 3; ++i) printer.print(sheet(generator));
-
-  EXPECT_FALSE(QFile::exists(path(1)));
-  for (int number : {8, 9, 10}) EXPECT_TRUE(QFile::exists(path(number))) << number;
-  EXPECT_FALSE(QFile::exists(path(11)));
-  ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
-  EXPECT_EQ(earlier.readAll(), "an earlier sheet");
-  EXPECT_EQ(QtPrinter::pdfFileName(8), "calisma-sayfasi-0008.pdf");
-}
-
-TEST_F(PdfFallback, TellsOnceARunWhereTheSheetsAre) {
-  {
-    QtPrinter printer = printerWithoutPaper();
-    for (int i = 0; i < 4; ++i) printer.print(sheet(generator));
-  }
-  ASSERT_EQ(messages.shown.size(), 1u);
-  const QString text = QString::fromStdString(messages.shown[0].second);
-  EXPECT_TRUE(text.contains(QStringLiteral("Yazıcı bulunamadı"))) << text.toStdString();
-  EXPECT_TRUE(text.contains(QDir::toNativeSeparators(folder.path()))) << text.toStdString();
-
-  // The next run of the program tells again, and numbers on.
-  QtPrinter nextRun = printerWithoutPaper();
-  nextRun.print(sheet(generator));
-  EXPECT_EQ(messages.shown.size(), 2u);
-  EXPECT_TRUE(QFile::exists(path(5)));
-}
-
-TEST_F(PdfFallback, PdfHoldsTheSheetsTitleAndNumbers) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
-    GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
-  }
-  QtPrinter printer = printerWithoutPaper();
-  for (PageKind kind : {PageKind::Form2, PageKind::Form3}) {
-    const Page page = sheet(generator, kind);
-    printer.print(page);
-    const QString text = pdfText(path(kind == PageKind::Form2 ? 1 : 2));
-    SCOPED_TRACE(text.toStdString());
-    EXPECT_TRUE(text.contains(QString::fromStdString(page.text("Label1").caption)));
-
-    std::map<QString, int> expected, found;
-    for (const TextField& field : page.texts) {
-      if (field.name != "Label1") ++expected[QString::fromStdString(field.caption)];
-    }
-    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")))) {
-      if (expected.count(word)) ++found[word];
-    }
-    EXPECT_EQ(found, expected);
-  }
-}
-
-TEST_F(PdfFallback, AFolderThatTakesNoFileIsToldOnceAndNothingBreaks) {
-  QtPrinter printer(
-      messages, QtPrinter::Options{.usePrinter = false, .pdfFolder = folder.filePath("yok/olan")});
-  printer.print(sheet(generator));
-  printer.print(sheet(generator));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_TRUE(
-      QString::fromStdString(messages.shown[0].second).contains(QStringLiteral("kaydedilemedi")));
-}
-
-TEST(PageWindow, ShowsTheSheetAndPrintsItAsItStands) {
-  RecordingPrinter printer;
-  Generator generator;
-  for (PageKind kind : {PageKind::Form2, PageKind::Form3}) {
-    SCOPED_TRACE(formName(kind));
-    const Page page = sheet(generator, kind);
-    PageWindow window(page, printer);
-    window.show();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Çalışma sayfası"));
-    EXPECT_EQ(window.objectName().toStdString(), formName(kind));
-
-    const QList<QAction*> items = window.menuBar()->actions();
-    ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("Yazdır"));
-    EXPECT_EQ(items[0]->objectName(),
-              kind == PageKind::Form2 ? QStringLiteral("mnuyazdır") : QStringLiteral("nuyazdır"));
-
-    QWidget* client = window.centralWidget();
-    EXPECT_EQ(client->width(), qRound(10380 * client->logicalDpiX() / 1440.0));
-    EXPECT_EQ(client->height(), qRound(12150 * client->logicalDpiY() / 1440.0));
-    const QImage shown = client->grab().toImage();
-    EXPECT_EQ(shown.pixelColor(2, 2), QColor(Qt::white));
-
-    printer.printed.clear();
-    items[0]->trigger();
-    items[0]->trigger();
-    ASSERT_EQ(printer.printed.size(), 2u);
-    for (const Page& printed : printer.printed) {
-      for (size_t i = 0; i < page.texts.size(); ++i) {
-        EXPECT_EQ(printed.texts[i].caption, page.texts[i].caption);
-      }
-    }
-  }
-}
-
-TEST(PageWindow, HostKeepsOneWindowOfEachKind) {
-  RecordingPrinter printer;
-  Generator generator;
-  QtPageHost host(printer);
-  host.show(PageKind::Form2, sheet(generator));
-  host.show(PageKind::Form3, sheet(generator, PageKind::Form3));
-  EXPECT_TRUE(host.isOpen(PageKind::Form2));
-  EXPECT_TRUE(host.window(PageKind::Form3)->isVisible());
-  host.unload(PageKind::Form2);
-  EXPECT_FALSE(host.isOpen(PageKind::Form2));
-  host.window(PageKind::Form3)->close();  // the window's own close box
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_FALSE(host.isOpen(PageKind::Form3));
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return;
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path(8), "-"});
+  ASSERT_TRUE(pdftotext.waitForFinished());
+  EXPECT_EQ(QString::fromUtf8(pdftotext.readAllStandardOutput()).trimmed(), "ÇARPMA İŞLEMİ ğüşöı");
 }
 
 }  // namespace

@@ -1,195 +1,121 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "main_window/command_runner.h"
 #include "pages/page_frame.h"
-#include "support/doubles.h"
+#include "pages/symbol_font.h"
 #include "support/scripted_fractions.h"
 
+// The symbol pages: patterns (Form11), missing numbers (Form13, Form14), digit-shape sums (Form15).
 namespace ws {
 namespace {
 
-using test::fractionThatDraws;
-using test::ScriptedFractions;
-
-constexpr int kProblems = 18;
-
-struct Sheet {
-  std::string givenDigits = "1";
-  std::string targetDigits = "1";
-
-  Page draw(PageKind kind, FractionSource& random) const {
-    ParameterBlock block;
-    NumberText numbers{","};
-    block.set(Field::Label1, givenDigits);
-    block.set(Field::Label3, targetDigits);
-    return drawPage(kind, LoadContext{block, random, numbers});
-  }
-};
-
-// Whole numbers drawn with `bound`, in order.
-std::vector<float> draws(std::initializer_list<double> values, double bound) {
-  std::vector<float> fractions;
-  for (double v : values) fractions.push_back(fractionThatDraws(v, bound));
-  return fractions;
-}
-
-std::vector<float> operator+(std::vector<float> a, const std::vector<float>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-// The number a problem gives, and whether the blank stands before it.
-struct Problem {
-  double given;
-  bool blankFirst;
-};
-
-Problem readProblem(const std::string& text, char sign) {
-  const std::string blank = ".....";
-  const std::string before = blank + " " + sign + " ";
-  const std::string after = std::string(" ") + sign + " " + blank;
-  if (text.starts_with(before)) {
-    const std::string number = text.substr(before.size());
-    EXPECT_EQ(number[0], ' ') << "spaced form: " << text;
-    return {std::stod(number), true};
-  }
-  EXPECT_TRUE(text.ends_with(after)) << text;
-  EXPECT_EQ(text[0], ' ') << "spaced form: " << text;
-  return {std::stod(text.substr(0, text.size() - after.size())), false};
-}
-
-// Targets are in the caption form: no leading blank.
-double target(const Page& page, int half) {
-  const std::string& caption = page.text("Label3", half).caption;
-  EXPECT_NE(caption[0], ' ');
-  return std::stod(caption);
-}
-
-TEST(ShapeAdditions, ZeroTargetsAreDrawnAgainBeforeAnyProblem) {
-  // Upper 0: both again; lower 0: both again; then 4 and 6.
-  ScriptedFractions random(draws({0, 5, 3, 0, 4, 6}, 10) + draws({3, 2, 0, 1, 3, 2, 0, 1, 3}, 10) +
-                           draws({2, 0, 1, 3, 2, 0, 1, 3, 2}, 10));
-  const Page page = Sheet{}.draw(PageKind::Form13, random);
-  EXPECT_EQ(random.remaining(), 0u);
-  EXPECT_EQ(page.text("Label3", 0).caption, "4");
-  EXPECT_EQ(page.text("Label3", 1).caption, "6");
-  EXPECT_EQ(page.text("Label2", 0).caption, "..... +  3");
-  EXPECT_EQ(page.text("Label2", 1).caption, " 2 + .....");
-}
-
-TEST(ShapeAdditions, GivenAddendsAtOrAboveTheSmallerTargetAreDrawnAgain) {
-  std::vector<float> fractions = draws({7, 4}, 10);
-  // Each addend first draws 4 and 9, both refused by the lower target 4.
-  for (int k = 0; k < kProblems; ++k) fractions = fractions + draws({4, 9, double(k % 4)}, 10);
-  ScriptedFractions random(fractions);
-  const Page page = Sheet{}.draw(PageKind::Form13, random);
-  EXPECT_EQ(random.remaining(), 0u);
-  for (int k = 0; k < kProblems; ++k) {
-    EXPECT_EQ(readProblem(page.text("Label2", k).caption, '+').given, k % 4);
+// Fractions that whole-number draws turn into `values`, the bounds taken in turn.
+void add(std::vector<float>& fractions, std::initializer_list<double> values,
+         std::initializer_list<double> bounds = {10}) {
+  const double* bound = bounds.begin();
+  for (double v : values) {
+    fractions.push_back(test::fractionThatDraws(v, *bound));
+    if (++bound == bounds.end()) bound = bounds.begin();
   }
 }
 
-TEST(ShapeAdditions, NoProblemHasAMissingAddendOfZero) {
-  Generator random;
-  for (const Sheet& sheet : {Sheet{"1", "1"}, Sheet{"2", "1"}, Sheet{"1", "2"}, Sheet{"0", "0"}}) {
-    for (int n = 0; n < 200; ++n) {
-      const Page page = sheet.draw(PageKind::Form13, random);
-      const double smaller = std::min(target(page, 0), target(page, 1));
-      ASSERT_GE(smaller, 1);
-      for (int k = 0; k < kProblems; ++k) {
-        const Problem p = readProblem(page.text("Label2", k).caption, '+');
-        EXPECT_EQ(p.blankFirst, k % 2 == 0);
-        ASSERT_LT(p.given, smaller);
-        if (smaller == 1) {
-          EXPECT_EQ(p.given, 0);
-        }
-      }
-    }
-  }
-}
-
-TEST(ShapeAdditions, HugeAddendBoundWithTargetsOfOneStillEnds) {
-  // Targets of 0 digits are 0 or 1, so both end up 1, and with nine addend digits only a
-  // fraction of exactly 0 gives an addend below 1.
-  Generator random;
-  const Page page = Sheet{"9", "0"}.draw(PageKind::Form13, random);
-  for (int k = 0; k < kProblems; ++k) {
-    EXPECT_EQ(readProblem(page.text("Label2", k).caption, '+').given, 0);
-  }
-}
-
-TEST(ShapeSubtractions, OddProblemsStartAboveTheLargerTarget) {
-  const struct {
-    double upper, lower, larger;
-  } cases[] = {{5, 3, 5}, {3, 5, 5}, {4, 4, 4}, {0, 0, 0}};
-  for (const auto& c : cases) {
-    std::vector<float> fractions = draws({c.upper, c.lower}, 10);
-    for (int j = 0; j < 9; ++j) fractions = fractions + draws({double(j % 3), double(j)}, 10);
-    ScriptedFractions random(fractions);
-    const Page page = Sheet{}.draw(PageKind::Form14, random);
-    EXPECT_EQ(random.remaining(), 0u) << "no draw is ever repeated";
-    EXPECT_EQ(page.text("Label3", 0).caption, std::to_string(int(c.upper)));
-    for (int j = 0; j < 9; ++j) {
-      const Problem even = readProblem(page.text("Label2", 2 * j).caption, '-');
-      const Problem odd = readProblem(page.text("Label2", 2 * j + 1).caption, '-');
-      EXPECT_TRUE(even.blankFirst);
-      EXPECT_EQ(even.given, j % 3);
-      EXPECT_FALSE(odd.blankFirst);
-      EXPECT_EQ(odd.given, c.larger + j);
-    }
-    EXPECT_EQ(page.text("Label2", 0).caption, "..... -  0");
-  }
-}
-
-struct ShapeCommands : testing::Test {
+Page draw(PageKind kind, FractionSource& random, const char* d1 = "1", const char* d3 = "1",
+          const char* periodBound = "4") {
   ParameterBlock block;
-  Generator generator;
-  NumberText numbers{","};
-  test::ScriptedQuestioner questioner;
-  test::RecordingMessages messages;
-  test::RecordingPrinter printer;
-  test::RecordingPageHost host;
-  test::RecordingTextSheets textSheets;
-  PageFrame frame{LoadContext{block, generator, numbers}, printer, [] {}};
-  HandOver handOver{block, numbers, frame, host};
-  CommandRunner runner{block, numbers, questioner, messages, handOver, textSheets};
-};
-
-TEST_F(ShapeCommands, EachCommandPrintsABatchAndThenPreviewsItsPage) {
-  const struct {
-    const char* item;
-    std::vector<std::string> answers;  // the count is added below
-    PageKind page;
-  } cases[] = {{"mnusekiloruntu", {"4", "E"}, PageKind::Form11},
-               {"mnusekillitoplama", {"1", "2"}, PageKind::Form13},
-               {"mnusekillicıkarmabilin", {"1", "2"}, PageKind::Form14},
-               {"mnusekillitoplacıkar", {"2", "1"}, PageKind::Form15}};
-  for (const auto& c : cases) {
-    for (const char* count : {"2", "0"}) {
-      std::vector<std::string> answers = c.answers;
-      answers.push_back(count);
-      questioner.script(answers);
-      runner.run(*findCommand(c.item));
-    }
-    ASSERT_EQ(host.open.count(c.page), 1u) << c.item;
-    EXPECT_NE(host.open.at(c.page).text("Label2", 0).caption,
-              pageDefinition(c.page).design().text("Label2", 0).caption);
-  }
-  EXPECT_EQ(printer.printed.size(), 8u);
-  EXPECT_TRUE(messages.shown.empty());
+  block.set(Field::Label1, d1);
+  block.set(Field::Label3, d3);
+  block.set(Field::Label4, periodBound);
+  return drawPage(kind, LoadContext{block, random, NumberText{","}});
 }
 
-TEST_F(ShapeCommands, PatternBoundMatchingNoPatternIsRefusedUnderTheSheetTitle) {
-  questioner.script({"3,5", "E", "2"});
-  runner.run(*findCommand("mnusekiloruntu"));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].first, "ŞEKİL ÖRÜNTÜLERİ");
-  EXPECT_TRUE(printer.printed.empty());
-  EXPECT_TRUE(host.open.empty());
+TEST(ShapePattern, HeadFollowsThePeriodBoundAndEmptyPlacesFollowTheHead) {
+  const std::string p(paletteCodes());
+  const std::string two{p[4], p[8], p[4], p[8]}, four{p[4], p[8], p[11], p[34]};
+  const std::pair<const char*, std::string> cases[] = {
+      {"1,5", two}, {"2", two}, {"3", {p[4], p[8], p[11], p[4]}}, {"4", four}, {"7", four}};
+  std::string filler;
+  for (int g = 0; g < 80; ++g) filler += fillerGroup();
+  // Each row draws e, a, b and c again while a position lies outside 1..35 or repeats an earlier
+  // one: this script settles on e = 5, a = 9, b = 12 and c = 35 after nine refused draws.
+  std::vector<float> fractions;
+  for (int row = 0; row < 12; ++row)
+    add(fractions, {0, 36, 100, 5, 5, 9, 9, 5, 12, 12, 9, 5, 35}, {100});
+  for (const auto& [bound, head] : cases) {
+    test::ScriptedFractions random(fractions);
+    const Page page = draw(PageKind::Form11, random, "1", "1", bound);
+    EXPECT_EQ(random.remaining(), 0u) << "all four positions are drawn whatever the bound";
+    for (int i = 0; i < 12; ++i) {
+      EXPECT_EQ(page.text("Label2", i).caption, head + filler) << "bound " << bound;
+      EXPECT_EQ(page.text("Label2", i).font.points, 25);
+    }
+  }
+}
+
+// Between 2 and 3 or 3 and 4 a bound matches no pattern length: such a row would get no head.
+TEST(ShapePattern, OnlyFractionalBoundsThatMatchNoPatternAreRefused) {
+  const std::pair<const char*, bool> cases[] = {
+      {"2,5", true}, {"2.5", true}, {"3,01", true}, {"3,99", true}, {"2", false},
+      {"3", false},  {"4", false},  {"1,5", false}, {"4,5", false}, {"abc", false}};
+  for (const auto& [answer, refused] : cases) {
+    ParameterBlock block;
+    block.set(Field::Label4, answer);
+    EXPECT_EQ(bool(pageDefinition(PageKind::Form11).check(block, NumberText())), refused) << answer;
+  }
+}
+
+// Targets of 0 leave no addend below them and are drawn again, as are addends not below both.
+TEST(ShapeAdditions, ZeroTargetsAndAddendsNotBelowTheSmallerTargetAreDrawnAgain) {
+  std::vector<float> fractions;
+  add(fractions, {0, 5, 3, 0, 4, 6});
+  for (int k = 0; k < 18; ++k) add(fractions, {4, 9, double(k % 4)});
+  test::ScriptedFractions random(fractions);
+  const Page page = draw(PageKind::Form13, random);
+  EXPECT_EQ(random.remaining(), 0u);
+  EXPECT_EQ(page.text("Label3", 0).caption + page.text("Label3", 1).caption, "46");
+  for (int k = 0; k < 18; ++k) {
+    const std::string r = std::to_string(k % 4);
+    EXPECT_EQ(page.text("Label2", k).caption, k % 2 ? " " + r + " + ....." : "..... +  " + r);
+  }
+}
+
+// Targets of no digits end up 1; with nine addend digits only a fraction of 0 draws below that.
+TEST(ShapeAdditions, HugeAddendBoundBesideTargetsOfOneStillEnds) {
+  Generator random;
+  const Page page = draw(PageKind::Form13, random, "9", "0");
+  for (int k = 0; k < 18; ++k)
+    EXPECT_EQ(page.text("Label2", k).caption, k % 2 ? " 0 + ....." : "..... +  0");
+}
+
+TEST(ShapeSubtractions, OddMinuendsStartAtTheLargerTargetWithoutRedraws) {
+  const int cases[][3] = {{5, 3, 5}, {3, 5, 5}, {4, 4, 4}, {0, 0, 0}};  // upper, lower, larger
+  for (const auto& [upper, lower, larger] : cases) {
+    std::vector<float> fractions;
+    add(fractions, {double(upper), double(lower)});
+    for (int j = 0; j < 9; ++j) add(fractions, {double(j % 3), double(j)});
+    test::ScriptedFractions random(fractions);
+    const Page page = draw(PageKind::Form14, random);
+    EXPECT_EQ(random.remaining(), 0u);
+    for (int j = 0; j < 9; ++j) {
+      const std::string x = std::to_string(larger + j);
+      EXPECT_EQ(page.text("Label2", 2 * j).caption, "..... -  " + std::to_string(j % 3));
+      EXPECT_EQ(page.text("Label2", 2 * j + 1).caption, " " + x + " - .....");
+    }
+  }
+}
+
+TEST(ShapeSum, LargerNumberStandsOnTopFromExactlyTwentyFourDraws) {
+  std::vector<float> fractions;  // first numbers drawn up to 10, second ones up to 100
+  for (int half = 0; half < 2; ++half)
+    add(fractions, {3, 70, 5, 5, 10, 0, 1, 100, 0, 1, 7, 2}, {10, 100});
+  test::ScriptedFractions random(fractions);
+  const Page page = draw(PageKind::Form15, random, "1", "2");
+  EXPECT_EQ(random.remaining(), 0u);
+  const char* shown[] = {"70/3", "5/5", "10/0", "100/1", "1/0", "7/2"};  // upper/lower
+  for (int k = 0; k < 12; ++k)
+    EXPECT_EQ(page.text("Label2", k).caption + "/" + page.text("Label3", k).caption, shown[k % 6]);
 }
 
 }  // namespace

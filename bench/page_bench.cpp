@@ -1,0 +1,88 @@
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <string>
+
+#include "common/random.h"
+#include "main_window/commands.h"
+#include "pages/page_frame.h"
+#include "pages/page_painter.h"
+
+namespace ws {
+namespace {
+
+// The parameter block as the first menu command of the page leaves it when every
+// question is answered with its default.
+ParameterBlock defaultAnswersFor(PageKind kind) {
+  ParameterBlock block;
+  for (const Command* command : allCommands()) {
+    if (command->isTextSheet() || std::get<PageKind>(command->output) != kind) continue;
+    for (const Question& question : command->questions) {
+      if (question.target) block.set(*question.target, std::string(defaultAnswer(question.prompt)));
+    }
+    for (const Constant& constant : command->constants) {
+      block.set(constant.field, std::string(constant.text));
+    }
+    return block;
+  }
+  return block;
+}
+
+// What the screen shows: one pixel for every 15 twips.
+void loadAndPaint(benchmark::State& state, PageKind kind) {
+  const ParameterBlock block = defaultAnswersFor(kind);
+  const NumberText numbers(",");
+  Generator generator;
+  for (auto _ : state) {
+    const Page page = drawPage(kind, LoadContext{block, generator, numbers});
+    const Box area = page.drawnArea();
+    QImage image(area.width / 15, area.height / 15, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintPage(painter, page, QRectF(image.rect()));
+    painter.end();
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+
+// A batch as the PDF fallback writes it, but all sheets in one file: each sheet freshly drawn.
+void hundredSheetsToPdf(benchmark::State& state, PageKind kind) {
+  const ParameterBlock block = defaultAnswersFor(kind);
+  const NumberText numbers(",");
+  Generator generator;
+  QTemporaryDir folder;
+  for (auto _ : state) {
+    QPdfWriter writer(folder.filePath(QStringLiteral("sheets.pdf")));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    for (int sheet = 0; sheet < 100; ++sheet) {
+      if (sheet > 0) writer.newPage();
+      const Page page = drawPage(kind, LoadContext{block, generator, numbers});
+      paintPage(painter, page, QRectF(0, 0, writer.width(), writer.height()));
+    }
+    painter.end();
+  }
+  state.SetItemsProcessed(state.iterations() * 100);
+}
+
+const int registered = [] {
+  for (int k = 0; k < kPageKindCount; ++k) {
+    const auto kind = static_cast<PageKind>(k);
+    benchmark::RegisterBenchmark(("LoadAndPaint/" + std::string(formName(kind))).c_str(),
+                                 loadAndPaint, kind)
+        ->Unit(benchmark::kMillisecond);
+  }
+  benchmark::RegisterBenchmark("HundredSheetsPdf/Form4_ColumnMultiplication", hundredSheetsToPdf,
+                               PageKind::Form4)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("HundredSheetsPdf/Form9_Clocks", hundredSheetsToPdf, PageKind::Form9)
+      ->Unit(benchmark::kMillisecond);
+  return 0;
+}();
+
+}  // namespace
+}  // namespace ws

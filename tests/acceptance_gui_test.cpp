@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QLocale>
+#include <QRegularExpression>
+#include <csignal>
+#include <cstring>
+#include <fstream>
+#include <map>
+
+#include "main_window/main_window.h"
+#include "platform/qt_dialogs.h"
+#include "platform/qt_printer.h"
+#include "support/doubles.h"
+#include "support/program_folder.h"
+#include "support/quick_user.h"
+
+namespace ws {
+namespace {
+
+using Answers = std::vector<std::optional<QString>>;
+
+// clang-format off
+// What each menu item makes: the form of its page, or one repetition of its text sheet's
+// lines (N a number, ? the answer place, | a line end). The disabled item makes nothing.
+const std::map<std::string_view, QString> kOutcomes{
+  {"mnuyanyanatoplama", "N+N=?"}, {"mnuyanyanatoplamabilin", "N+N=?|?+N=N|N+?=N"},
+  {"mnuyanyanaondalıktopla", "N+N=?"}, {"mnuyanyanaondalıktoplamabil", ""},
+  {"mnualtaltatoplama", "Form2"}, {"mnualtaltabilintoplama", "Form2"},
+  {"mnutoplamaçıkarma", "Form2"}, {"mnualtaltaondalıktoplama", "Form18"},
+  {"mnusekillitoplacıkar", "Form15"}, {"mnusekillitoplama", "Form13"},
+  {"mnuyanyanaçıkarma", "N-N=?"}, {"mnuYanyanabilinmeyenliçıkarma", "N-N=?|?-N=N|N-?=N"},
+  {"mnuyanyanaondalıkcıkar", "N-N=?"}, {"mnualtaltaçıkarma", "Form3"},
+  {"mnualtaltaçıkarmabilinmeye", "Form3"}, {"mnualtlataondalıkcıkar", "Form19"},
+  {"mnusekillicıkarmabilin", "Form14"}, {"mnuyanyanacarpma", "NxN=?"},
+  {"mnuyanyanabilincarpma", "NxN=?|?xN=N|Nx?=N"}, {"mnuonyuzbincarpma", "Nx10=?|Nx100=?|Nx1000=?"},
+  {"mnuyanyanaondalıkcarp", "NxN=?"}, {"mnualtaltacarpma", "Form4"},
+  {"mnualtaltabilinmeyencarpma", "Form4"}, {"mnualtaltacarpmaondalık", "Form4"},
+  {"mnualtaltacarpmabilinmeyenondalık", "Form4"}, {"mnuyanyanabolme", "N/N=?"},
+  {"mnuyanyanabilinmeyenbolme", "N/N=?|?/N=N|N/?=N"}, {"mnuyanyanaondalıkbolme", "N/N=?"},
+  {"mnukalanlıbölme", "Form5"}, {"mnukalansızbolme", "Form5"}, {"mnukalanlıondalıkbolme", "Form5"},
+  {"mnukalansızondalıkbolme", "Form5"}, {"mnusayıyuvarlaonluk", "Form6"},
+  {"mnusayılarıyuvarlayuzluk", "Form6"}, {"mnuteciftsayıbul", "Form6"},
+  {"mnubuyukkucukesitbul", "Form6"}, {"mnusayıdogrusutoplacıkar", "Form7"},
+  {"mnusıralamalar", "Form8"}, {"mnusaatokuma", "Form9"}, {"mnusaatokutam", "Form9"},
+  {"mnusaatokutamyarımceyrek", "Form9"}, {"mnusayıoruntusu", "Form10"},
+  {"mnusekiloruntu", "Form11"}, {"mnuislemtablosu", "Form12"}, {"mnuislemtabloboya", "Form16"},
+  {"mnuçokluyanyanaişlem", "Form17"}};
+
+const QStringList kHuge{"1e400", "309", "99999", QString(10000, '9')};
+const QStringList kHostile = QStringList{"", "   ", "kelime", "-5", "0", "2,5", "2.5", "e"} + kHuge;
+
+// The limits: the question, the answers beyond, the message, whether the command stops there.
+struct Limit { const char* prompt; QStringList answers; const char* message; bool atOnce; };
+const Limit kLimits[] = {
+  {"sayının basamak sayısı", kHuge, "en fazla 308", true},
+  {"Kaç tane hazırlansın?", kHuge, "en fazla 10000", true},
+  {"Sayı en fazla kaçtan başlasın?", {"-5"}, "en az 0", false},
+  {"Sayı en fazla kaçtan başlasın?", kHuge, "en fazla 100", false},
+  {"Sayı örüntüleri en fazla kaçarlı olsun?", {"   ", "kelime", "-5", "0", "e"}, "en az 1", false},
+  {"Şekil örüntüleri", {"2.5", "2" + QLocale::system().decimalPoint() + "5"}, "tam sayı", false}};
+// clang-format on
+
+const QRegularExpression kNotANumber("inf|nan", QRegularExpression::CaseInsensitiveOption);
+
+// What a pupil would notice: a field that the load left empty or unfilled, inf or nan.
+void expectSound(const Page& page) {
+  for (const TextField& text : page.texts) {
+    const QString caption = QString::fromStdString(text.caption);
+    EXPECT_FALSE(caption.isEmpty() || text.caption == text.name || caption.contains(kNotANumber))
+        << page.form << '.' << text.name << '(' << text.index << ") \"" << text.caption << '"';
+  }
+}
+
+class Acceptance : public test::ProgramFolder {
+ protected:
+  // Chooses the item and answers its dialogs; nothing that comes of it may show inf or nan.
+  void play(Form1& form, const Command& command, const Answers& answers) {
+    const qint64 before = QFileInfo("ruvakto.txt").size();
+    printer_.printed.clear();
+    QAction* item = form.findChild<QAction*>(toQString(command.item));
+    seen_ = test::answering(answers, [&] { item->trigger(); });
+    lines_ = test::readFrom("ruvakto.txt", before);
+    EXPECT_FALSE(lines_.contains(kNotANumber)) << lines_.toStdString();
+    for (const Page& page : printer_.printed) expectSound(page);
+    const auto* kind = std::get_if<PageKind>(&command.output);
+    open_ = kind ? form.pages().window(*kind) : nullptr;
+    if (open_) expectSound(open_->page());
+  }
+
+  test::RecordingPrinter printer_;
+  test::Transcript seen_;
+  QString lines_;
+  PageWindow* open_ = nullptr;
+};
+
+TEST_F(Acceptance, EveryMenuItemRunsThroughTheRealWindowWithDefaultAndOtherAnswers) {
+  Form1 form(Form1Services{.printer = &printer_});
+  int textRuns = 0;
+  for (const Command* command : allCommands()) {
+    SCOPED_TRACE(command->item);
+    const QString outcome = kOutcomes.at(command->item);
+    EXPECT_EQ(form.findChild<QAction*>(toQString(command->item))->isEnabled(), command->available);
+    if (!command->available) continue;
+    for (const bool defaults : {true, false}) {
+      SCOPED_TRACE(defaults ? "with the defaults" : "with 2 to every number, no pictures");
+      Answers answers(command->questions.size());
+      for (std::size_t q = 0; q < answers.size() && !defaults; ++q)
+        answers[q] = command->questions[q].prompt == Prompt::Pictures ? "H" : "2";
+      play(form, *command, answers);
+      ASSERT_EQ(seen_.questions.size(), answers.size());
+      EXPECT_TRUE(seen_.messages.empty());
+      const int count = answers.back().value_or(seen_.questions.back().defaultText).toInt();
+      if (command->isTextSheet()) {
+        ++textRuns;
+        QString sheet = QRegularExpression::escape((outcome + "|").repeated(count));
+        sheet.replace("N", "\\d+(?:[.,]\\d+)?").replace("\\?", "\\.\\.\\.").replace("\\|", "\r\n");
+        EXPECT_TRUE(QRegularExpression("\\A" + sheet + "\\z").match(lines_).hasMatch())
+            << lines_.toStdString();
+        continue;
+      }
+      std::vector<Page> pages = printer_.printed;
+      ASSERT_EQ(pages.size(), count);
+      ASSERT_EQ(open_ != nullptr, count == 0);
+      if (open_) {  // a preview: the page stays open and prints from its own menu
+        EXPECT_EQ(open_->windowTitle(), "Çalışma sayfası");
+        const bool nu = QStringList{"Form3", "Form4", "Form9"}.contains(outcome);
+        const auto* print = open_->findChild<QAction*>(nu ? "nuyazdır" : "mnuyazdır");
+        EXPECT_TRUE(print && print->text() == "Yazdır");
+        pages.push_back(open_->page());
+      }
+      for (const Page& page : pages) {
+        EXPECT_EQ(QString::fromStdString(page.form), outcome);
+        for (const Picture& pic : page.pictures)
+          EXPECT_TRUE(!pic.switched || pic.visible == defaults);
+      }
+    }
+  }
+  // The editor runs on its own; wait until every text sheet has reached it.
+  const QString file = QDir::current().absoluteFilePath("ruvakto.txt") + '\n';
+  for (int tries = 0; tries < 6000 && test::readFrom(opened()).count('\n') < textRuns; ++tries)
+    usleep(10000);
+  EXPECT_EQ(QString::fromUtf8(test::readFrom(opened())), file.repeated(textRuns));
+}
+
+TEST_F(Acceptance, NoAnswerHangsOrShowsInfinityAndEveryLimitIsTold) {
+  Form1 form(Form1Services{.printer = &printer_});
+  for (const Command* command : allCommands()) {
+    const std::size_t questions = command->questions.size();
+    for (std::size_t q = 0; q < questions && command->available; ++q) {
+      const QString prompt = toQString(promptText(command->questions[q].prompt));
+      for (const QString& answer : kHostile) {
+        // 309 sheets would take long; 99999 only tests the count's own limit.
+        if (answer == (q + 1 == questions ? "309" : "99999")) continue;
+        SCOPED_TRACE(std::string(command->item) + " at \"" + prompt.toStdString() +
+                     "\" answered \"" + answer.left(12).toStdString() + '"');
+        Answers answers(questions);
+        answers.back() = "1";
+        answers[q] = answer;
+        const Limit* limit = std::find_if(std::begin(kLimits), std::end(kLimits), [&](auto& l) {
+          return prompt.contains(l.prompt) && l.answers.contains(answer);
+        });
+        const bool refused = limit != std::end(kLimits);
+        play(form, *command, answers);
+        const bool stops = answer.isEmpty() || (refused && limit->atOnce);
+        EXPECT_EQ(seen_.questions.size(), stops ? q + 1 : questions);
+        ASSERT_EQ(seen_.messages.size(), refused ? 1u : 0u);
+        if (!refused) continue;
+        EXPECT_EQ(seen_.messages[0].title, toQString(command->title));
+        EXPECT_TRUE(seen_.messages[0].text.contains(limit->message))
+            << seen_.messages[0].text.toStdString();
+      }
+    }
+  }
+}
+
+TEST_F(Acceptance, EachFaultIsToldOnceAndTheTextFileKeepsEveryByteItHad) {
+  const QByteArray known = "5+3=...\r\nÖğretmenin notu: yarın 2. sayfa";  // no line end
+  std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the size limit fails instead
+  // clang-format off
+  auto cannotWrite = [](int error) {
+    return "dosyasına yazılamadı.\nSistemin bildirdiği neden: " + QString(strerror(error)); };
+  struct Fault {  // make(true) makes the fault, make(false) takes it away
+    const char* what; const char* item; Answers answers; QString message;
+    std::function<void(bool)> make;
+    const char* pdfFolder = nullptr;  // a printer without paper, writing PDFs there
+    int pdfs = 0; bool appends = false;  // the sheet reached the file before the fault
+  } faults[] = {
+    {"read-only folder", "mnuyanyanatoplama", {"1", "1", "1"}, cannotWrite(EACCES), [](bool on) {
+      // Root may write anywhere: someone who may only look stands in.
+      EXPECT_TRUE(on || getuid() != 0 || seteuid(0) == 0);
+      EXPECT_EQ(chmod("ruvakto.txt", on ? 0444 : 0644) | chmod(".", on ? 0555 : 0755), 0);
+      EXPECT_TRUE(chmod("..", 0711) == 0 && (!on || getuid() != 0 || seteuid(65534) == 0)); }},
+    {"full disk", "mnuyanyanatoplama", {"1", "1", "1"}, cannotWrite(ENOSPC), [](bool on) {
+      EXPECT_TRUE(!on || (QFile::remove("ruvakto.txt") && QFile::link("/dev/full", "ruvakto.txt")));
+    }},
+    {"disk full in the middle of a sheet", "mnuyanyanatoplamabilin", {"1", "1", "50"},
+     cannotWrite(EFBIG), [&](bool on) {
+      static const rlimit room = [] { rlimit r{}; getrlimit(RLIMIT_FSIZE, &r); return r; }();
+      const rlimit limit{on ? rlim_t(known.size()) + 100 : room.rlim_cur, room.rlim_max};
+      EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0); }},
+    {"no editor", "mnuyanyanatoplama", {"1", "1", "1"}, "Metin düzenleyici açılamadı",
+     [&](bool on) { qputenv("PATH", (on ? work_ : tools_).path().toUtf8()); }, nullptr, 0, true},
+    {"no printer", "mnualtaltacarpma", {"2", "1", "E", "3"}, "Yazıcı bulunamadı", {}, "pdf", 3},
+    {"no printer, no PDF folder", "mnusaatokuma", {"2"}, "da kaydedilemedi", {}, "x/pdf"}};
+  // clang-format on
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.what);
+    const QString folder = work_.filePath(fault.what);
+    ASSERT_TRUE(QDir().mkpath(folder + "/pdf") && QDir::setCurrent(folder));
+    std::ofstream("ruvakto.txt", std::ios::binary) << known.toStdString();
+    QtMessages printerMessages(nullptr);
+    QtPrinter paperless(printerMessages, {.usePrinter = false, .pdfFolder = fault.pdfFolder});
+    Form1 form(Form1Services{.printer = fault.pdfFolder ? &paperless : nullptr});
+    if (fault.make) fault.make(true);
+    play(form, *findCommand(fault.item), fault.answers);
+    if (fault.make) fault.make(false);
+    ASSERT_EQ(seen_.messages.size(), 1u);
+    EXPECT_TRUE(seen_.messages[0].text.contains(fault.message))
+        << seen_.messages[0].text.toStdString();
+    // The user is told where the text file is, to open or mend it by hand.
+    EXPECT_TRUE(fault.pdfFolder ||
+                seen_.messages[0].text.contains(QDir::current().absoluteFilePath("ruvakto.txt")));
+    const QStringList pdfs = QDir("pdf").entryList({"*.pdf"});
+    EXPECT_EQ(pdfs.size(), fault.pdfs);
+    for (const QString& pdf : pdfs) EXPECT_TRUE(test::readFrom("pdf/" + pdf).startsWith("%PDF"));
+    const QByteArray kept =
+        QFileInfo("ruvakto.txt").isSymLink() ? known : test::readFrom("ruvakto.txt");
+    EXPECT_EQ(kept.left(known.size()), known);
+    EXPECT_EQ(kept.size() > known.size(), fault.appends);
+  }
+}
+
+}  // namespace
+}  // namespace ws
