@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <utility>
 #include <string>
+#include <utility>
 
 namespace ws {
 

@@ -62,8 +62,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
   Editor& editor = services.editor ? *services.editor : *ownEditor_;
   textSheets_ =
       std::make_unique<TextSheets>(block_, generator_, numbers_, *textFile_, editor, *messages_);
-  runner_ = std::make_unique<CommandRunner>(block_, numbers_, *questioner_, *messages_,
-                                            *handOver_, *textSheets_);
+  runner_ = std::make_unique<CommandRunner>(block_, numbers_, *questioner_, *messages_, *handOver_,
+                                            *textSheets_);
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));

@@ -20,7 +20,8 @@ Page drawPage(PageKind kind, const LoadContext& context);
 // flag reads 1 the sheet is printed and the main window brought back to the front.
 class PageFrame {
  public:
-  PageFrame(LoadContext context, PagePrinter& printer, std::function<void()> bringMainWindowToFront);
+  PageFrame(LoadContext context, PagePrinter& printer,
+            std::function<void()> bringMainWindowToFront);
 
   Page load(PageKind kind);
 

@@ -12,8 +12,24 @@
 namespace ws {
 
 enum class PageKind {
-  Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10,
-  Form11, Form12, Form13, Form14, Form15, Form16, Form17, Form18, Form19,
+  Form2,
+  Form3,
+  Form4,
+  Form5,
+  Form6,
+  Form7,
+  Form8,
+  Form9,
+  Form10,
+  Form11,
+  Form12,
+  Form13,
+  Form14,
+  Form15,
+  Form16,
+  Form17,
+  Form18,
+  Form19,
 };
 inline constexpr int kPageKindCount = 18;
 
