@@ -9,7 +9,7 @@
 
 #include "common/number_draw.h"
 #include "pages/artwork.h"
-#include "pages/operator_rule.h"
+#include "pages/operation_tables.h"
 #include "pages/page_units.h"
 
 namespace ws {
@@ -144,21 +144,7 @@ void writeResults(Page& page, const LoadContext& context, int grid) {
 }
 
 void draw(Page& page, const LoadContext& context) {
-  const std::string columnDigits = context.block.get(Field::Label1);
-  const std::string rowDigits = context.block.get(Field::Label3);
-  const std::string operation = context.block.get(Field::Label5);
-
-  const double columnBound = rangeBound(context.numbers.read(columnDigits));
-  const double rowBound = rangeBound(context.numbers.read(rowDigits));
-
-  setTableOperators(page, context.numbers.read(operation), context.random);
-  for (int i = 0; i < 2 * kSide; ++i) {
-    page.text("Label2", i).caption =
-        context.numbers.caption(drawNumber(context.random, columnBound));
-  }
-  for (int i = 0; i < 2 * kSide; ++i) {
-    page.text("Label3", i).caption = context.numbers.caption(drawNumber(context.random, rowBound));
-  }
+  drawOperationTables(page, context, 2 * kSide, 2 * kSide);
 
   writeResults(page, context, 0);
   writeResults(page, context, 1);

@@ -23,9 +23,8 @@ constexpr const char* kAnswerPlace = "...";
 Page design() {
   Page page = blankPage(PageKind::Form4);
 
-  TextField title = numberCell("Label1", kSingle, {2040, 120, 6975, kCellHeight}, Align::Centre);
-  title.caption = "ÇARPMA İŞLEMLERİNİ YAPALIM.";
-  page.texts.push_back(title);
+  page.texts.push_back(
+      caption("Label1", kSingle, {2040, 120, 6975, kCellHeight}, "ÇARPMA İŞLEMLERİNİ YAPALIM."));
 
   for (int k = 0; k < kProblems; ++k) {
     const int left = kColumnLefts[k % kColumnLefts.size()];

@@ -25,9 +25,8 @@ constexpr const char* kQuotientPlace = "........";
 Page design() {
   Page page = blankPage(PageKind::Form5);
 
-  TextField title = numberCell("Label1", kSingle, {1920, 120, 6975, kCellHeight}, Align::Centre);
-  title.caption = "BÖLME İŞLEMLERİNİ YAPALIM.";
-  page.texts.push_back(title);
+  page.texts.push_back(
+      caption("Label1", kSingle, {1920, 120, 6975, kCellHeight}, "BÖLME İŞLEMLERİNİ YAPALIM."));
 
   for (int k = 0; k < kProblems; ++k) {
     const int top = kRowTops[k / kColumns];

@@ -63,9 +63,8 @@ Page design() {
   page.lines.push_back(stroke(7, 1080, 3720, 0, 5160));
   page.lines.push_back(stroke(8, 9840, 3720, 10920, 5280));
 
-  TextField title = numberCell("Label1", kSingle, {1800, 120, 6975, 375}, Align::Centre);
-  title.caption = "İŞLEMLERİ YAP ve ŞEKLİ BOYA.";
-  page.texts.push_back(title);
+  page.texts.push_back(
+      caption("Label1", kSingle, {1800, 120, 6975, 375}, "İŞLEMLERİ YAP ve ŞEKLİ BOYA."));
   return page;
 }
 

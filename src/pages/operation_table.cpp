@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "common/number_draw.h"
-#include "pages/operator_rule.h"
+#include "pages/operation_tables.h"
 #include "pages/page_units.h"
 
 namespace ws {
@@ -92,21 +92,7 @@ Page design() {
 }
 
 void draw(Page& page, const LoadContext& context) {
-  const std::string columnDigits = context.block.get(Field::Label1);
-  const std::string rowDigits = context.block.get(Field::Label3);
-  const std::string operation = context.block.get(Field::Label5);
-
-  const double columnBound = rangeBound(context.numbers.read(columnDigits));
-  const double rowBound = rangeBound(context.numbers.read(rowDigits));
-
-  setTableOperators(page, context.numbers.read(operation), context.random);
-  for (int i = 0; i < kTables * kColumns; ++i) {
-    page.text("Label2", i).caption =
-        context.numbers.caption(drawNumber(context.random, columnBound));
-  }
-  for (int j = 0; j < kTables * kRows; ++j) {
-    page.text("Label3", j).caption = context.numbers.caption(drawNumber(context.random, rowBound));
-  }
+  drawOperationTables(page, context, kTables * kColumns, kTables * kRows);
 }
 
 }  // namespace

@@ -196,9 +196,7 @@ Page design(const Layout& layout) {
   page.lines.push_back(stroke("Line10", kSingle, layout.divider.from.x, layout.divider.from.y,
                               layout.divider.to.x, layout.divider.to.y, 1));
 
-  TextField title = numberCell("Label1", kSingle, layout.titleBox, Align::Centre);
-  title.caption = layout.title;
-  page.texts.push_back(title);
+  page.texts.push_back(caption("Label1", kSingle, layout.titleBox, layout.title));
   for (int h = 0; h < 2; ++h) {
     TextField target = numberCell(
         "Label3", h, {layout.targets[h].x, layout.targets[h].y, 1215, 375}, Align::Centre);

@@ -1,15 +1,15 @@
 #pragma once
 
-// The operator boxes of the two operation-table pages, Label4(0) and Label4(1), set from
-// the answer to "İşlem hangisi": 0 one table adds and the other multiplies, 1 both add,
-// 2 both multiply; any other value leaves both boxes at their design "+".
+// What the two operation-table pages share. The operator boxes, Label4(0) and Label4(1),
+// are set from the answer to "İşlem hangisi": 0 one table adds and the other multiplies,
+// 1 both add, 2 both multiply; any other value leaves both boxes at their design "+".
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "common/number_draw.h"
-#include "pages/page_model.h"
+#include "pages/page_kind.h"
 
 namespace ws {
 
@@ -44,6 +44,27 @@ inline void setTableOperators(Page& page, double operation, FractionSource& rand
     const std::string sign = detail::tableOperator(operation);
     page.text("Label4", 0).caption = sign;
     page.text("Label4", 1).caption = sign;
+  }
+}
+
+// Reads the digit counts and the operation, sets the operator boxes, then draws the
+// header numbers: every column number (Label2) before every row number (Label3).
+inline void drawOperationTables(Page& page, const LoadContext& context, int columnNumbers,
+                                int rowNumbers) {
+  const std::string columnDigits = context.block.get(Field::Label1);
+  const std::string rowDigits = context.block.get(Field::Label3);
+  const std::string operation = context.block.get(Field::Label5);
+
+  const double columnBound = rangeBound(context.numbers.read(columnDigits));
+  const double rowBound = rangeBound(context.numbers.read(rowDigits));
+
+  setTableOperators(page, context.numbers.read(operation), context.random);
+  for (int i = 0; i < columnNumbers; ++i) {
+    page.text("Label2", i).caption =
+        context.numbers.caption(drawNumber(context.random, columnBound));
+  }
+  for (int j = 0; j < rowNumbers; ++j) {
+    page.text("Label3", j).caption = context.numbers.caption(drawNumber(context.random, rowBound));
   }
 }
 
