@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
 #include "main_window/text_sheets.h"
 #include "platform/qt_dialogs.h"
@@ -71,13 +72,18 @@ Form1::Form1(Form1Services services, QWidget* parent)
   QPalette palette = client->palette();
   palette.setColor(QPalette::Window, QColor(255, 255, 192));
   client->setPalette(palette);
-  client->setFixedSize(twipsToPixels(4155, this), twipsToPixels(1500, this));
-  contactLine(client, "Label6", QStringLiteral("Soru ve önerileriniz için bize yazın."),
-              QColor(0, 0, 255), true, QRect(480, 360, 2655, 375));
+  client->setMinimumSize(twipsToPixels(4155, this), twipsToPixels(1500, this));
+  contactLine(client, "Label6", QStringLiteral("Soru ve önerileriniz için:"), QColor(0, 0, 255),
+              true, QRect(480, 360, 2655, 375));
   contactLine(client, "Label7", QStringLiteral("Projenin sayfasındaki \"Sorunlar\" bölümü"),
               QColor(255, 0, 0), false, QRect(480, 720, 2775, 735));
   setCentralWidget(client);
   buildMenu();
+  // The designed client area is narrower than the five menus: widen the window so that
+  // every menu stands on the bar instead of behind an overflow button.
+  resize(std::max(client->minimumWidth(), QMainWindow::menuBar()->sizeHint().width()),
+         client->minimumHeight() + QMainWindow::menuBar()->sizeHint().height());
+  setFixedSize(size());
 }
 
 Form1::~Form1() = default;
