@@ -5,7 +5,6 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("calisma-sayfalari"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Matematik Çalışma Sayfaları"));
   ws::Form1 window;
   window.show();
   return QApplication::exec();
