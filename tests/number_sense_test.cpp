@@ -16,6 +16,7 @@ TEST(NumberSenseSheet, VariantDecidesTitleRowShapeAndNumberOfDraws) {
       {"1E2", "AŞAĞIDAKİ SAYILARI EN YAKIN YÜZLÜĞE YUVARLAYINIZ"},  // numbers match as numbers
       {"TEKCIFT", "TEK OLANLARA SAYILARA TEK , ÇİFT OLANLARA ÇİFT YAZINIZ"},
       {"BUYUKESITKUCUK", "İFADELERİN ARASINA BÜYÜK(>),KÜÇÜK(<) veya EŞİT(=) YAZINIZ"},
+      {"buyukesitkucuk", "Label1"},  // words match exactly; no match keeps the design title
   };
   // Draws 0, 0, 1, 1, 2, 2, ...: a comparing row keeps its two equal numbers.
   std::vector<float> script;

@@ -2,6 +2,8 @@
 // whose completed result is the target (a sum on Form13, a difference on Form14).
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 #include "common/number_draw.h"
 #include "pages/artwork.h"
@@ -15,7 +17,8 @@ constexpr int kProblemsPerHalf = 9;
 constexpr int kProblems = 2 * kProblemsPerHalf;
 // A given addend far above a small target is rejected almost every time: with seven or more
 // digits and a target of 1 only a fraction of exactly 0 qualifies, once in the generator's
-// 2^24 draws. Past this many misses the addend is drawn below the target instead.
+// 2^24 draws. Past this many misses the addend is drawn below the target instead; an addend
+// with no more digits than the sum gets this far on at most about one sheet in 140,000.
 constexpr int kMaxAddendDraws = 1'000'000;
 
 struct Point {
@@ -236,6 +239,37 @@ Targets drawTargets(Page& page, const LoadContext& context, double bound) {
           context.numbers.read(page.text("Label3", 1).caption)};
 }
 
+// Hands out one given fraction, so a draw can be worked out for any fraction.
+class OneFraction final : public FractionSource {
+ public:
+  explicit OneFraction(float u) : u_(u) {}
+  float nextFraction() override { return u_; }
+
+ private:
+  float u_;
+};
+
+double drawAt(float u, double bound) {
+  OneFraction fraction(u);
+  return drawNumber(fraction, bound);
+}
+
+// A draw never falls as its fraction grows, so the fractions whose draw lies below `limit` are
+// exactly those below the one this finds (1 if there is none): a search over the floats of [0, 1).
+float firstFractionNotBelow(double limit, double bound) {
+  std::uint32_t low = 0;  // 0.0f
+  std::uint32_t high = std::bit_cast<std::uint32_t>(1.0f);
+  while (low < high) {
+    const std::uint32_t middle = low + (high - low) / 2;
+    if (drawAt(std::bit_cast<float>(middle), bound) < limit) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  return std::bit_cast<float>(low);
+}
+
 void drawAdditions(Page& page, const LoadContext& context) {
   const Bounds bounds = readBounds(context);
   Targets targets = drawTargets(page, context, bounds.target);
@@ -245,10 +279,12 @@ void drawAdditions(Page& page, const LoadContext& context) {
     targets = drawTargets(page, context, bounds.target);
   }
   const double limit = std::min(targets.upper, targets.lower);
+  const float firstMiss = firstFractionNotBelow(limit, bounds.given);
   auto givenAddend = [&] {
     for (int attempt = 0; attempt < kMaxAddendDraws; ++attempt) {
-      const double r = drawNumber(context.random, bounds.given);
-      if (r < limit) return r;
+      // The same draw as drawNumber's, but a miss costs only the comparison.
+      const float u = context.random.nextFraction();
+      if (u < firstMiss) return drawAt(u, bounds.given);
     }
     // Only a target tiny beside the addend's bound gets here (a million misses in a row is
     // otherwise unthinkable); one draw below the target then ends the search.
