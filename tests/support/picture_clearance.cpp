@@ -1,0 +1,68 @@
+#include "support/picture_clearance.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+
+#include "pages/page_painter.h"
+
+namespace ws {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 10;
+
+Box lineBox(const Line& line) {
+  const int half = line.widthPixels * 15 / 2;
+  const int left = std::min(line.x1, line.x2), top = std::min(line.y1, line.y2);
+  return {left - half, top - half, std::abs(line.x2 - line.x1) + 2 * half,
+          std::abs(line.y2 - line.y1) + 2 * half};
+}
+
+}  // namespace
+
+std::vector<CellInk> pictureInkInCells(const Page& page) {
+  Page picturesOnly = page;
+  picturesOnly.shapes.clear();
+  picturesOnly.lines.clear();
+  picturesOnly.texts.clear();
+  const Box area = page.drawnArea();
+  QImage image(area.width / kTwipsPerPixel, area.height / kTwipsPerPixel, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paintPage(painter, picturesOnly, QRectF(image.rect()));
+  painter.end();
+
+  std::vector<CellInk> found;
+  auto measure = [&](const std::string& name, int index, const Box& box) {
+    CellInk ink{name, index};
+    const int x0 = std::max(0, (box.left - kCellPaddingTwips - area.left) / kTwipsPerPixel);
+    const int y0 = std::max(0, (box.top - kCellPaddingTwips - area.top) / kTwipsPerPixel);
+    const int x1 =
+        std::min(image.width(), (box.right() + kCellPaddingTwips - area.left) / kTwipsPerPixel + 1);
+    const int y1 = std::min(image.height(),
+                            (box.bottom() + kCellPaddingTwips - area.top) / kTwipsPerPixel + 1);
+    for (int y = y0; y < y1; ++y) {
+      const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+      for (int x = x0; x < x1; ++x) {
+        const int grey = qGray(row[x]);
+        if (grey >= 250) continue;
+        ink.darkestGrey = std::min(ink.darkestGrey, grey);
+        (grey < kPaleGreyLimit ? ink.darkPixels : ink.palePixels)++;
+      }
+    }
+    if (ink.darkPixels + ink.palePixels > 0) found.push_back(ink);
+  };
+  for (const TextField& text : page.texts) {
+    if (text.visible && !text.caption.empty()) measure(text.name, text.index, text.box);
+  }
+  for (const Line& line : page.lines) {
+    if (line.visible) measure(line.name, line.index, lineBox(line));
+  }
+  for (const Shape& shape : page.shapes) {
+    if (shape.visible) measure(shape.name, shape.index, shape.box);
+  }
+  return found;
+}
+
+}  // namespace ws
