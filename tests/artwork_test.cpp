@@ -15,7 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "common/random.h"
+#include "pages/page_frame.h"
 #include "pages/symbol_font.h"
+#include "support/sample_sheets.h"
 
 namespace {
 
@@ -46,6 +49,26 @@ TEST(PagePictures, EverySlotHasItsPictureInkingItsBoxAndNothingAround) {
     EXPECT_TRUE(box.adjusted(-1, -1, 1, 1).contains(drawn));
     EXPECT_TRUE(drawn.contains(box.center()));
     EXPECT_TRUE(drawn.width() > box.width() / 3 && drawn.height() > box.height() / 3);
+  }
+}
+
+// A pupil writes on white: no picture lays dark ink under a number, a sign, an answer place, a bar,
+// a tick or a cell, whatever the command and however wide its numbers.
+TEST(PagePictures, LeaveEveryProblemCellClear) {
+  const ws::NumberText numbers(",");
+  for (const ws::Command* command : ws::allCommands()) {
+    if (command->isTextSheet() || !command->available) continue;
+    for (const auto answers : {ws::Answers::Defaults, ws::Answers::Demanding}) {
+      ws::Generator generator;
+      const ws::ParameterBlock block = ws::sampleAnswers(*command, answers, true);
+      const ws::Page page = ws::drawPage(std::get<ws::PageKind>(command->output),
+                                         ws::LoadContext{block, generator, numbers});
+      for (const ws::CellInk& cell : ws::pictureInkInCells(page)) {
+        EXPECT_EQ(cell.darkPixels, 0)
+            << command->item << (answers == ws::Answers::Demanding ? " demanding " : " ")
+            << cell.name << '(' << cell.index << ") darkest " << cell.darkestGrey;
+      }
+    }
   }
 }
 

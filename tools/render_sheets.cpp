@@ -14,50 +14,10 @@
 #include "main_window/commands.h"
 #include "pages/page_frame.h"
 #include "pages/page_painter.h"
-#include "support/picture_clearance.h"
-
-namespace {
-
-using namespace ws;
-
-// A demanding answer: as many digits and places as a sheet sensibly takes.
-std::string demandingAnswer(Prompt prompt) {
-  switch (prompt) {
-    case Prompt::FirstDigits:
-      return "6";
-    case Prompt::SecondDigits:
-      return "4";
-    case Prompt::FirstPlaces:
-    case Prompt::SecondPlaces:
-      return "3";
-    case Prompt::ThirdDigits:
-    case Prompt::AddendDigits:
-    case Prompt::SumDigits:
-    case Prompt::SubtrahendDigits:
-    case Prompt::DifferenceDigits:
-      return "4";
-    default:
-      return std::string(defaultAnswer(prompt));
-  }
-}
-
-ParameterBlock answers(const Command& command, bool demanding, bool pictures) {
-  ParameterBlock block;
-  for (const Question& question : command.questions) {
-    if (!question.target) continue;
-    std::string answer =
-        demanding ? demandingAnswer(question.prompt) : std::string(defaultAnswer(question.prompt));
-    if (question.prompt == Prompt::Pictures) answer = pictures ? "E" : "H";
-    block.set(*question.target, answer);
-  }
-  for (const Constant& constant : command.constants)
-    block.set(constant.field, std::string(constant.text));
-  return block;
-}
-
-}  // namespace
+#include "support/sample_sheets.h"
 
 int main(int argc, char** argv) {
+  using namespace ws;
   QApplication app(argc, argv);
   if (argc < 2) {
     std::fprintf(stderr, "usage: render-sheets OUT_DIR [DPI] [ITEM...]\n");
@@ -83,7 +43,8 @@ int main(int argc, char** argv) {
     for (const bool demanding : {false, true}) {
       for (const bool pictures : {true, false}) {
         Generator generator;
-        const ParameterBlock block = answers(*command, demanding, pictures);
+        const ParameterBlock block =
+            sampleAnswers(*command, demanding ? Answers::Demanding : Answers::Defaults, pictures);
         const Page page = drawPage(kind, LoadContext{block, generator, numbers});
         const Box area = page.drawnArea();
         QImage image(qRound(area.width / 1440.0 * dpi), qRound(area.height / 1440.0 * dpi),

@@ -1,4 +1,4 @@
-#include "support/picture_clearance.h"
+#include "support/sample_sheets.h"
 
 #include <QImage>
 #include <QPainter>
@@ -12,6 +12,25 @@ namespace {
 
 constexpr int kTwipsPerPixel = 10;
 
+std::string demandingAnswer(Prompt prompt) {
+  switch (prompt) {
+    case Prompt::FirstDigits:
+      return "6";
+    case Prompt::FirstPlaces:
+    case Prompt::SecondPlaces:
+      return "3";
+    case Prompt::SecondDigits:
+    case Prompt::ThirdDigits:
+    case Prompt::AddendDigits:
+    case Prompt::SumDigits:
+    case Prompt::SubtrahendDigits:
+    case Prompt::DifferenceDigits:
+      return "4";
+    default:
+      return std::string(defaultAnswer(prompt));
+  }
+}
+
 Box lineBox(const Line& line) {
   const int half = line.widthPixels * 15 / 2;
   const int left = std::min(line.x1, line.x2), top = std::min(line.y1, line.y2);
@@ -20,6 +39,22 @@ Box lineBox(const Line& line) {
 }
 
 }  // namespace
+
+ParameterBlock sampleAnswers(const Command& command, Answers answers, bool pictures) {
+  ParameterBlock block;
+  for (const Question& question : command.questions) {
+    if (!question.target) continue;
+    std::string answer = answers == Answers::Demanding
+                             ? demandingAnswer(question.prompt)
+                             : std::string(defaultAnswer(question.prompt));
+    if (question.prompt == Prompt::Pictures) answer = pictures ? "E" : "H";
+    block.set(*question.target, answer);
+  }
+  for (const Constant& constant : command.constants) {
+    block.set(constant.field, std::string(constant.text));
+  }
+  return block;
+}
 
 std::vector<CellInk> pictureInkInCells(const Page& page) {
   Page picturesOnly = page;

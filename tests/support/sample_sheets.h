@@ -3,9 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "common/parameter_block.h"
+#include "main_window/commands.h"
 #include "pages/page_model.h"
 
 namespace ws {
+
+// The answers a teacher gives a page command: every default, or as many digits and places as a
+// sheet sensibly takes; the picture answer as asked.
+enum class Answers { Defaults, Demanding };
+ParameterBlock sampleAnswers(const Command& command, Answers answers, bool pictures);
 
 // Picture ink that lies under one control a pupil reads or writes in (a number, a sign, an answer
 // place, a bar, a tick, a cell, a cloud, an empty box), padded by a little margin.
