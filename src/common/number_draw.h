@@ -29,7 +29,8 @@ double roundHalfEven(double value, int places = 0);
 // No sheet divides by 0: a division problem whose divisor reads 0 as shown is drawn again,
 // the same draws in the same order, ordering included, until it does not. `drawProblem`
 // draws the problem once and gives its divisor's text. This always ends: every bound is
-// 1 or more, so each draw is above 0 for any fraction above one half.
+// 1 or more, so each draw is above 0 for any fraction above one half, and the generator
+// runs through all its fractions, three such in a row among them.
 template <std::invocable DrawProblem>
 void drawUntilDivisorNotZero(const NumberText& numbers, DrawProblem drawProblem) {
   while (numbers.read(drawProblem()) == 0) {
