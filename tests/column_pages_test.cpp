@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/number_draw.h"
 #include "pages/page_frame.h"
 #include "support/scripted_fractions.h"
 
@@ -48,10 +49,11 @@ std::string shown(PageKind kind, Sheet sheet, int k, int upper, int lower) {
 }
 
 // Problem k draws its own pair (upper from 0 to 10, lower from 0 to 100): some in order, some
-// the other way round, every fifth equal; problem 1 is the worked example, 7 and 12.
+// the other way round, every fifth equal, none 0 (a divisor 0 is drawn again); problem 1 is the
+// worked example, 7 and 12.
 std::pair<int, int> drawn(int k) {
   if (k == 1) return {7, 12};
-  return k % 5 == 0 ? std::pair{k % 11, k % 11} : std::pair{3 * k % 11, 7 * k % 40};
+  return k % 5 == 0 ? std::pair{k % 10 + 1, k % 10 + 1} : std::pair{3 * k % 10 + 1, 7 * k % 40};
 }
 
 TEST(ColumnPages, EveryVariantDrawsAndWritesItsProblemsAlongTheIndex) {
@@ -85,6 +87,66 @@ TEST(ColumnPages, EveryVariantDrawsAndWritesItsProblemsAlongTheIndex) {
       }
     }
   }
+}
+
+TEST(ColumnPages, ADivisorZeroDrawsItsPairAgainWithTheSameBoundsAndOrdering) {
+  // Pairs as drawn, the first from 0 to 10 and the second from 0 to 100; problems 3 to 11
+  // draw 9 and 5.
+  using Pairs = std::vector<std::pair<int, int>>;
+  using Rows = std::vector<std::string>;
+  for (auto [variant, pairs, expected] :
+       {std::tuple{"1", Pairs{{7, 12}, {5, 0}, {3, 4}, {0, 0}, {0, 50}, {2, 1}},
+                   Rows{"12 7 ........", "4 3 ........", "2 1 ........", "9 5 ........"}},
+        // Exact: the divisor is the larger draw, so only two draws of 0 are drawn again.
+        {"0", Pairs{{7, 12}, {5, 0}, {0, 0}, {0, 50}},
+         Rows{"84 12 ........", "0 5 ........", "0 50 ........", "45 9 ........"}}}) {
+    std::vector<float> fractions;
+    for (int k = 3; k < 12; ++k) pairs.push_back({9, 5});
+    for (auto [first, second] : pairs) {
+      fractions.push_back(test::fractionThatDraws(first, 10));
+      fractions.push_back(test::fractionThatDraws(second, 100));
+    }
+    test::ScriptedFractions random(fractions);
+    const Page page = drawPage(PageKind::Form5, LoadContext{answers(variant), random, kNumbers});
+    EXPECT_EQ((Rows{row(page, 0), row(page, 1), row(page, 2), row(page, 3)}), expected);
+    EXPECT_EQ(random.remaining(), 0u) << variant;
+  }
+}
+
+TEST(ColumnPages, NoDivisionSheetDividesByZeroAndOnlyAZeroDivisorChangesASheet) {
+  for (const char* variant : {"1", "0"}) {
+    for (auto [d1, d2, p1, p2] : {std::tuple{"0", "0", "0", "0"},
+                                  {"0", "1", "0", "0"},
+                                  {"1", "0", "0", "0"},
+                                  {"0", "0", "1", "1"}}) {  // 0,04 shows as 0: it counts as 0
+      Generator generator;
+      for (int sheet = 0; sheet < 100; ++sheet) {
+        const Page page = drawPage(
+            PageKind::Form5, LoadContext{answers(variant, d1, d2, p1, p2), generator, kNumbers});
+        for (int k = 0; k < 12; ++k) {
+          ASSERT_NE(kNumbers.read(page.text("Label3", k).caption), 0)
+              << variant << " " << d1 << d2 << p1 << p2 << ": " << row(page, k);
+        }
+      }
+    }
+  }
+
+  // The first sheet with the commands' answers: every problem before the first divisor 0
+  // stands as the draws alone would have made it.
+  Generator generator, replay;
+  const Page page =
+      drawPage(PageKind::Form5, LoadContext{answers("1", "1", "1"), generator, kNumbers});
+  int k = 0;
+  for (;; ++k) {
+    ASSERT_LT(k, 12) << "the first sheet has a divisor 0 to draw again";
+    int upper = static_cast<int>(drawNumber(replay, 10));
+    int lower = static_cast<int>(drawNumber(replay, 10));
+    if (lower > upper) std::swap(upper, lower);
+    if (lower == 0) break;
+    EXPECT_EQ(row(page, k), shown(PageKind::Form5, Remainder, k, upper, lower));
+  }
+  EXPECT_GT(k, 0);
+  EXPECT_NE(page.text("Label3", k).caption, "0");
 }
 
 TEST(ColumnPages, DecimalNumbersAndProductsDropTrailingZeros) {

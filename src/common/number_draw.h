@@ -1,5 +1,8 @@
 #pragma once
 
+#include <concepts>
+
+#include "common/number_text.h"
 #include "common/random.h"
 
 namespace ws {
@@ -22,5 +25,16 @@ int decimalPlaces(double answer);
 
 // Rounds half to even at `places` decimals (in double precision).
 double roundHalfEven(double value, int places = 0);
+
+// No sheet divides by 0: a division problem whose divisor reads 0 as shown is drawn again,
+// the same draws in the same order, ordering included, until it does not. `drawProblem`
+// draws the problem once and gives its divisor's text. This always ends: every bound is
+// 1 or more, so each draw is above 0 for any fraction above one half, and the generator
+// runs through all its fractions, three such in a row among them.
+template <std::invocable DrawProblem>
+void drawUntilDivisorNotZero(const NumberText& numbers, DrawProblem drawProblem) {
+  while (numbers.read(drawProblem()) == 0) {
+  }
+}
 
 }  // namespace ws

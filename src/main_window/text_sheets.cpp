@@ -45,6 +45,7 @@ struct TextSheets::Sheet {
   bool largerFirst;  // the larger number goes first; equal numbers stay as drawn
   Operation result;  // what Label5 holds on the lines that show a result
   std::vector<LineShape> lines;
+  bool divides = false;  // the second number is a divisor, so it must not be 0
 };
 
 namespace {
@@ -80,8 +81,8 @@ const TextSheets::Sheet& sheetFor(TextSheetKind kind) {
   static const S multiplication{"x", false, Multiply, kOpen};
   static const S orderedMultiplication{"x", true, Multiply, kOpen};
   static const S multiplicationMissing{"x", true, Multiply, kMissing};
-  static const S division{"/", true, Multiply, kOpen};
-  static const S exactDivision{"/", true, Multiply, kExactDivision};
+  static const S division{"/", true, Multiply, kOpen, true};
+  static const S exactDivision{"/", true, Multiply, kExactDivision, true};
   static const S timesTenHundredThousand{"x", false, Multiply, kTimesTenHundredThousand};
 
   // The decimal kinds differ from their whole twins only in the places they draw
@@ -200,17 +201,26 @@ void TextSheets::writeRepetition(const Sheet& sheet, const Answers& given) {
 
 void TextSheets::writeLine(const Sheet& sheet, const LineShape& shape, const Answers& given) {
   using enum Field;
-  block_.set(Label1, numbers_.caption(drawNumber(random_, given.firstBound, given.firstPlaces)));
-  if (shape.multiplier.empty()) {
-    block_.set(Label3,
-               numbers_.caption(drawNumber(random_, given.secondBound, given.secondPlaces)));
+  auto drawPair = [&] {
+    block_.set(Label1, numbers_.caption(drawNumber(random_, given.firstBound, given.firstPlaces)));
+    if (shape.multiplier.empty()) {
+      block_.set(Label3,
+                 numbers_.caption(drawNumber(random_, given.secondBound, given.secondPlaces)));
+    } else {
+      block_.set(Label3, std::string(shape.multiplier));
+    }
+    if (sheet.largerFirst &&
+        numbers_.read(block_.get(Label3)) > numbers_.read(block_.get(Label1))) {
+      std::string first = block_.get(Label1);
+      block_.set(Label1, block_.get(Label3));
+      block_.set(Label3, std::move(first));
+    }
+    return block_.get(Label3);
+  };
+  if (sheet.divides) {
+    drawUntilDivisorNotZero(numbers_, drawPair);
   } else {
-    block_.set(Label3, std::string(shape.multiplier));
-  }
-  if (sheet.largerFirst && numbers_.read(block_.get(Label3)) > numbers_.read(block_.get(Label1))) {
-    std::string first = block_.get(Label1);
-    block_.set(Label1, block_.get(Label3));
-    block_.set(Label3, std::move(first));
+    drawPair();
   }
 
   switch (shape.label5) {

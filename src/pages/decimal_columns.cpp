@@ -25,7 +25,9 @@ constexpr int kCellWidth = 1215;
 constexpr int kCellHeight = 375;
 constexpr int kLineStep = 360;
 constexpr int kFractionOffset = 1440;  // from a whole-part cell to its fraction cell
-constexpr int kCommaOffset = 1200;
+// Each comma sits on its number's baseline, in the middle of the gap between the whole-part
+// and fraction cells, so it stays close to the digits on either side.
+constexpr int kCommaOffset = 1140;
 constexpr int kCommaSize = 375;
 
 constexpr const char* kAnswerPlace = "...";
@@ -73,8 +75,6 @@ Page design(const DecimalPage& kind) {
   // Upper number, lower number, result: whole-part field and fraction field of each line.
   constexpr std::array<std::pair<const char*, const char*>, 3> kLines{
       {{"Label2", "Label6"}, {"Label3", "Label7"}, {"Label4", "Label8"}}};
-  // The lower line's comma stands higher than its cells.
-  constexpr std::array kCommaTops{0, 240, 720};
 
   for (int k = 0; k < kProblems; ++k) {
     const int left = kColumnLefts[k % kColumns];
@@ -86,17 +86,18 @@ Page design(const DecimalPage& kind) {
       page.texts.push_back(numberCell(kLines[line].second, k,
                                       {left + kFractionOffset, lineTop, kCellWidth, kCellHeight},
                                       Align::Left));
-      TextField comma = numberCell(
-          "Label5", 3 * k + line,
-          {left + kCommaOffset, top + kCommaTops[line], kCommaSize, kCommaSize}, Align::Centre);
+      TextField comma =
+          numberCell("Label5", 3 * k + line, {left + kCommaOffset, lineTop, kCommaSize, kCommaSize},
+                     Align::Centre);
       comma.caption = ",";
       page.texts.push_back(comma);
     }
     const int barY = top + 2 * kLineStep;
     page.lines.push_back(stroke("Line1", k, left - 240, barY, left + 2520, barY));
-    page.lines.push_back(stroke("Line3", k, left - 240, top + 600, left, top + 600));
+    const int signY = signMiddle(top + kLineStep);
+    page.lines.push_back(stroke("Line3", k, left - 240, signY, left, signY));
     if (kind.plusSign) {
-      page.lines.push_back(stroke("Line2", k, left - 120, top + 480, left - 120, barY));
+      page.lines.push_back(stroke("Line2", k, left - 120, signY - 120, left - 120, signY + 120));
     }
   }
 

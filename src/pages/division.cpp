@@ -1,5 +1,6 @@
 #include <array>
 
+#include "common/number_draw.h"
 #include "pages/artwork.h"
 #include "pages/column_layout.h"
 #include "pages/page_units.h"
@@ -61,11 +62,17 @@ void draw(Page& page, const LoadContext& context) {
     TextField& divisor = page.text("Label3", k);
     TextField& quotient = page.text("Label4", k);
     if (withRemainder) {
-      drawOrderedPair(dividend, divisor, first, second, context);
+      drawUntilDivisorNotZero(context.numbers, [&] {
+        drawOrderedPair(dividend, divisor, first, second, context);
+        return divisor.caption;
+      });
     } else {
       // The dividend is built from divisor and quotient, so the division comes out even;
       // the larger of the two draws becomes the divisor.
-      drawOrderedPair(divisor, quotient, first, second, context);
+      drawUntilDivisorNotZero(context.numbers, [&] {
+        drawOrderedPair(divisor, quotient, first, second, context);
+        return divisor.caption;
+      });
       dividend.caption = productCaption(divisor, quotient, context.numbers);
     }
     quotient.caption = kQuotientPlace;

@@ -124,4 +124,10 @@ Line stroke(std::string name, int index, int x1, int y1, int x2, int y2, int wid
 Picture picture(std::string name, int index, std::string_view artwork, Box box,
                 bool switched = true);
 
+// Where an operator sign drawn with lines stands beside a number cell whose top is `cellTop`:
+// level with the middle of its digits, so it reads as part of that number's line. A cell's
+// 12-point bold figures sit on a baseline 0.905 em below its top and stand 0.716 em tall;
+// an em is 240 twips.
+constexpr int signMiddle(int cellTop) { return cellTop + 131; }
+
 }  // namespace ws

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "pages/page_frame.h"
+#include "pages/page_painter.h"
+
+// Where the column pages' signs and commas are printed, measured on the painted sheet: a sign
+// or comma that drifts off its number's line reads as "=" or as an apostrophe.
+namespace ws {
+namespace {
+
+constexpr int kTwipsPerPixel = 10;
+
+QImage render(const Page& page) {
+  const Box area = page.drawnArea();
+  QImage image(area.width / kTwipsPerPixel, area.height / kTwipsPerPixel, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paintPage(painter, page, QRectF(image.rect()));
+  return image;
+}
+
+// The rows and columns, in twips, that hold dark ink within a box.
+struct Ink {
+  int top = INT_MAX, bottom = INT_MIN, left = INT_MAX, right = INT_MIN;
+  int middle() const { return (top + bottom) / 2; }
+};
+
+Ink inkIn(const QImage& image, const Box& box) {
+  Ink ink;
+  for (int y = box.top / kTwipsPerPixel; y < box.bottom() / kTwipsPerPixel; ++y) {
+    for (int x = box.left / kTwipsPerPixel; x < box.right() / kTwipsPerPixel; ++x) {
+      if (qGray(image.pixel(x, y)) >= 128) continue;
+      ink.top = std::min(ink.top, y * kTwipsPerPixel);
+      ink.bottom = std::max(ink.bottom, y * kTwipsPerPixel);
+      ink.left = std::min(ink.left, x * kTwipsPerPixel);
+      ink.right = std::max(ink.right, x * kTwipsPerPixel);
+    }
+  }
+  return ink;
+}
+
+// A number cell's digits, without the bar that runs along the bottom of the lower cell.
+Ink digits(const QImage& image, const TextField& cell) {
+  Box box = cell.box;
+  box.height = 300;
+  return inkIn(image, box);
+}
+
+Page drawn(PageKind kind, const char* variant) {
+  ParameterBlock block;
+  block.set(Field::Label5, variant);
+  Generator generator;
+  Page page = drawPage(kind, LoadContext{block, generator, NumberText(",")});
+  for (Picture& picture : page.pictures) picture.visible = false;
+  return page;
+}
+
+TEST(ColumnSigns, EverySignStandsLevelWithTheMiddleOfItsNumbersDigits) {
+  for (auto [kind, variant] : {std::pair{PageKind::Form2, "2"},
+                               {PageKind::Form3, "0"},
+                               {PageKind::Form7, "0"},
+                               {PageKind::Form18, "0"},
+                               {PageKind::Form19, "0"}}) {
+    const Page page = drawn(kind, variant);
+    const QImage image = render(page);
+    int signs = 0;
+    for (const Line& sign : page.lines) {
+      if (sign.name != "Line3" || sign.y1 != sign.y2) continue;  // Form7's arrow tails slope
+      // The number the sign belongs to begins where the sign's stroke ends.
+      const auto number = std::ranges::find_if(page.texts, [&](const TextField& cell) {
+        return cell.box.left == sign.x2 && cell.box.top <= sign.y1 && sign.y1 < cell.box.bottom();
+      });
+      ASSERT_NE(number, page.texts.end()) << formName(kind) << " sign " << sign.index;
+      const Ink ink = digits(image, *number);
+      EXPECT_NEAR(sign.y1, ink.middle(), 20) << formName(kind) << " sign " << sign.index;
+      ++signs;
+    }
+    EXPECT_EQ(signs, kind == PageKind::Form7 ? 6 : kind >= PageKind::Form18 ? 18 : 30);
+    for (const Line& plus : page.lines) {
+      if (plus.name != "Line2" || plus.x1 != plus.x2) continue;
+      EXPECT_EQ((plus.y1 + plus.y2) / 2, page.line("Line3", plus.index).y1) << formName(kind);
+    }
+  }
+}
+
+TEST(ColumnSigns, EachCommaSitsOnItsNumbersBaselineBetweenItsDigits) {
+  for (PageKind kind : {PageKind::Form18, PageKind::Form19}) {
+    const Page page = drawn(kind, "0");
+    const QImage image = render(page);
+    for (int k = 0; k < 18; ++k) {
+      for (auto [line, whole, fraction] :
+           {std::tuple{0, "Label2", "Label6"}, {1, "Label3", "Label7"}}) {
+        const Ink wholeInk = digits(image, page.text(whole, k));
+        const Ink fractionInk = digits(image, page.text(fraction, k));
+        // Between the whole-part and fraction cells, and above the bar.
+        const TextField& wholeCell = page.text(whole, k);
+        const Ink comma =
+            inkIn(image, {wholeCell.box.right(), wholeCell.box.top,
+                          page.text(fraction, k).box.left - wholeCell.box.right(), 300});
+        const std::string where = std::string(formName(kind)) + " problem " + std::to_string(k);
+        // The comma's head rests on the baseline and its tail hangs just below it.
+        EXPECT_GT(comma.top, wholeInk.middle()) << where;
+        EXPECT_LT(comma.top, wholeInk.bottom) << where;
+        EXPECT_GE(comma.bottom, wholeInk.bottom) << where;
+        EXPECT_LE(comma.bottom, wholeInk.bottom + 60) << where;
+        EXPECT_LE(comma.left - wholeInk.right, 120) << where;
+        EXPECT_LE(fractionInk.left - comma.right, 120) << where;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ws
