@@ -61,7 +61,8 @@ std::vector<CellInk> pictureInkInCells(const Page& page) {
   picturesOnly.shapes.clear();
   picturesOnly.lines.clear();
   picturesOnly.texts.clear();
-  const Box area = page.drawnArea();
+  // The painter fits the drawn area of what it paints: measure on that same area.
+  const Box area = picturesOnly.drawnArea();
   QImage image(area.width / kTwipsPerPixel, area.height / kTwipsPerPixel, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
