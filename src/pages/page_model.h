@@ -55,6 +55,9 @@ struct TextField {
   // A text wider than its field is drawn condensed so nothing a pupil needs is cut off;
   // the few fields whose design cuts the text on purpose say so here.
   bool cutAtEdge = false;
+  // Where the box reaches over a frame or a line, the part of it a text may use: the text keeps
+  // its place in the box and moves only as far as it must to stay in here.
+  std::optional<Box> fitting;
 };
 
 struct Line {
@@ -123,5 +126,10 @@ TextField caption(std::string name, int index, Box box, std::string text,
 Line stroke(std::string name, int index, int x1, int y1, int x2, int y2, int widthPixels = 2);
 Picture picture(std::string name, int index, std::string_view artwork, Box box,
                 bool switched = true);
+
+// The part of `box` that stays `clearance` twips off every outline and line reaching into it:
+// each pushes back the side of the box it comes in from. The default is a clear gap on paper.
+inline constexpr int kStrokeClearance = 45;
+Box clearOfStrokes(const Page& page, Box box, int clearance = kStrokeClearance);
 
 }  // namespace ws
