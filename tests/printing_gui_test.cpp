@@ -124,26 +124,32 @@ TEST(PagePainter, WideTextShrinksThenCondensesAndKeepsInsideItsRoom) {
 }
 
 TEST(PagePainter, UnderlinePassesBelowCedillas) {
-  Page page = onePage({100, 100, 2000, 900}, "ŞÇ");
-  page.texts[0].font.points = 36;
-  page.texts[0].font.underline = true;
-  const QImage image = render(page);
-  // Rows of ink from the top: the letters, a blank row, then the line.
-  std::vector<int> inked;
-  for (int y = 0; y < image.height(); ++y) {
-    int dark = 0;
-    for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 192;
-    inked.push_back(dark);
-  }
-  const int lineRow = int(std::max_element(inked.begin(), inked.end()) - inked.begin());
-  ASSERT_GT(inked[lineRow], 50) << "a line under both letters";
-  int blank = lineRow;
-  while (blank > 0 && inked[blank] > 0) --blank;
-  EXPECT_GT(blank, 10);
-  int cedilla = blank;
-  while (cedilla > 0 && inked[cedilla] == 0) --cedilla;
-  EXPECT_GT(cedilla, 10) << "letters stand above the blank row";
-  EXPECT_LT(lineRow - cedilla, 15) << "the line still belongs to the text";
+  // Rows of ink from the top: the letters, blank rows, then the line (the most inked row).
+  auto rows = [](const char* text) {
+    Page page = onePage({100, 100, 2000, 900}, text);
+    page.texts[0].font.points = 36;
+    page.texts[0].font.underline = true;
+    const QImage image = render(page);
+    std::vector<int> inked;
+    for (int y = 0; y < image.height(); ++y) {
+      int dark = 0;
+      for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 192;
+      inked.push_back(dark);
+    }
+    const int line = int(std::max_element(inked.begin(), inked.end()) - inked.begin());
+    int letters = line;
+    while (letters > 0 && inked[letters] > 0) --letters;
+    const int blank = letters;
+    while (letters > 0 && inked[letters] == 0) --letters;
+    EXPECT_GT(inked[line], 50) << text << ": a line under both letters";
+    EXPECT_GT(blank - letters, 0) << text;
+    return std::pair{line, letters};
+  };
+  const auto [line, cedillas] = rows("ŞÇ");
+  const auto [plainLine, baseline] = rows("SC");
+  EXPECT_EQ(line, plainLine);
+  EXPECT_GT(cedillas, baseline + 3) << "the lowest ink above the line is the cedillas'";
+  EXPECT_LT(line - cedillas, 15) << "the line still belongs to the text";
 }
 
 TEST(PdfFallback, SheetsGoToNewNumberedFilesAndEachRunTellsOnceWhere) {
