@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -56,6 +57,31 @@ TEST(OperationTables, OperatorsHeadersAndCloudsFollowTheDrawsInOrder) {
       }
       EXPECT_NE(upper, lower);
       EXPECT_TRUE(std::is_permutation(upper.begin(), upper.end(), lower.begin()));
+    }
+  }
+}
+
+// A wide number may shrink, but never into a grid line, a frame or the number beside it.
+TEST(OperationTables, EveryNumberHasRoomClearOfLinesAndOfItsNeighbours) {
+  for (PageKind kind : {PageKind::Form12, PageKind::Form16}) {
+    const Page page = pageDefinition(kind).design();
+    std::vector<const TextField*> cloud;
+    for (const TextField& field : page.texts) {
+      if (field.name == "Label1") continue;
+      ASSERT_TRUE(field.fitting) << field.name << field.index;
+      const Box room = *field.fitting;
+      const Box clear = clearOfStrokes(page, room, 0);
+      EXPECT_EQ(clear.width * clear.height, room.width * room.height) << field.name << field.index;
+      EXPECT_GE(room.width, 500) << field.name << field.index;
+      if (field.name == "Label5") cloud.push_back(&field);
+    }
+    // Cloud numbers whose digits share a height share no width.
+    for (const TextField* a : cloud) {
+      for (const TextField* b : cloud) {
+        const Box &p = *a->fitting, &q = *b->fitting;
+        if (a == b || std::abs(a->box.top - b->box.top) >= 240) continue;
+        EXPECT_TRUE(p.right() <= q.left || q.right() <= p.left) << a->index << " " << b->index;
+      }
     }
   }
 }

@@ -73,20 +73,83 @@ TEST(PagePainter, FontSizeDoesNotDependOnTheDeviceResolution) {
   EXPECT_EQ(render(page, 96), render(page, 1200));
 }
 
-TEST(PagePainter, WideTextIsCondensedIntoItsFieldUnlessItCutsAtTheEdge) {
-  const std::string digits = "1234567890123456789012345";
-  const Box beyond{1610, 0, 4000, 1000}, before{0, 0, 90, 1000};
-  const QImage whole = render(onePage({100, 100, 5800, 400}, digits));
-  for (Align align : {Align::Left, Align::Centre, Align::Right}) {
-    const QImage condensed = render(onePage({100, 100, 1500, 400}, digits, align));
-    EXPECT_EQ(count(condensed, beyond) + count(condensed, before), 0);
-    EXPECT_GT(count(condensed, {1520, 0, 80, 1000}), 0) << "the last digit shows";
+// The box, in pixels, around every pixel that `isInk` picks.
+QRect inkBounds(
+    const QImage& image, bool (*isInk)(QRgb) = [](QRgb p) { return qGray(p) < 128; }) {
+  QRect bounds;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (isInk(image.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
+    }
   }
-  Page cut = onePage({100, 100, 1500, 400}, digits);
+  return bounds;
+}
+
+TEST(PagePainter, WideTextShrinksThenCondensesAndKeepsInsideItsRoom) {
+  const std::string digits = "12345678";
+  auto field = [&](Box box, Align align = Align::Centre) {
+    Page page = onePage(box, digits, align);
+    page.texts[0].font.points = 24;
+    return page;
+  };
+  const QRect whole = inkBounds(render(field({100, 100, 5800, 600})));
+  // A little too wide: the same shape, smaller; far too wide: 70 % high, condensed into the field.
+  const QRect smaller = inkBounds(render(field({2000, 100, 1800, 600})));
+  EXPECT_LT(smaller.height(), whole.height() * 0.9);
+  EXPECT_NEAR(double(smaller.width()) / smaller.height() / whole.width() * whole.height(), 1, 0.08);
+  EXPECT_TRUE(QRect(200, 10, 180, 60).contains(smaller));
+  for (Align align : {Align::Left, Align::Centre, Align::Right}) {
+    const QRect condensed = inkBounds(render(field({2000, 100, 900, 600}, align)));
+    EXPECT_NEAR(condensed.height(), whole.height() * 0.7, 2);
+    EXPECT_TRUE(QRect(200, 10, 90, 60).contains(condensed)) << int(align);
+    EXPECT_GT(condensed.width(), 80) << "the whole room is used";
+  }
+
+  // A field reaching over a frame keeps its text clear of the frame's border.
+  Page framed = field({100, 100, 2400, 600});
+  framed.texts[0].fore = {255, 0, 255};
+  framed.shapes.push_back(Shape{
+      .name = "Shape1", .box = {600, 0, 3000, 900}, .borderWidthPixels = 2, .fill = std::nullopt});
+  framed.texts[0].fitting = clearOfStrokes(framed, framed.texts[0].box);
+  const QRect text = inkBounds(render(framed), [](QRgb p) { return qRed(p) - qGreen(p) > 60; });
+  EXPECT_GE(text.left(), 67);
+  EXPECT_LE(text.right(), 250);
+
+  Page cut = onePage({100, 100, 1500, 400}, "1234567890123456789012345");
+  const QImage whole12 = render(onePage({100, 100, 5800, 400}, cut.texts[0].caption));
   cut.texts[0].cutAtEdge = true;
   const QImage clipped = render(cut);
-  EXPECT_EQ(count(clipped, beyond), 0);
-  EXPECT_EQ(clipped.copy(0, 0, 159, 100), whole.copy(0, 0, 159, 100)) << "cut, not condensed";
+  EXPECT_EQ(count(clipped, {1610, 0, 4000, 1000}), 0);
+  EXPECT_EQ(clipped.copy(0, 0, 159, 100), whole12.copy(0, 0, 159, 100)) << "cut, not condensed";
+}
+
+TEST(PagePainter, UnderlinePassesBelowCedillas) {
+  // Rows of ink from the top: the letters, blank rows, then the line (the most inked row).
+  auto rows = [](const char* text) {
+    Page page = onePage({100, 100, 2000, 900}, text);
+    page.texts[0].font.points = 36;
+    page.texts[0].font.underline = true;
+    const QImage image = render(page);
+    std::vector<int> inked;
+    for (int y = 0; y < image.height(); ++y) {
+      int dark = 0;
+      for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 192;
+      inked.push_back(dark);
+    }
+    const int line = int(std::max_element(inked.begin(), inked.end()) - inked.begin());
+    int letters = line;
+    while (letters > 0 && inked[letters] > 0) --letters;
+    const int blank = letters;
+    while (letters > 0 && inked[letters] == 0) --letters;
+    EXPECT_GT(inked[line], 50) << text << ": a line under both letters";
+    EXPECT_GT(blank - letters, 0) << text;
+    return std::pair{line, letters};
+  };
+  const auto [line, cedillas] = rows("ŞÇ");
+  const auto [plainLine, baseline] = rows("SC");
+  EXPECT_EQ(line, plainLine);
+  EXPECT_GT(cedillas, baseline + 3) << "the lowest ink above the line is the cedillas'";
+  EXPECT_LT(line - cedillas, 15) << "the line still belongs to the text";
 }
 
 TEST(PdfFallback, SheetsGoToNewNumberedFilesAndEachRunTellsOnceWhere) {

@@ -2,7 +2,9 @@
 // among the other table's 16. The pupil finds each cell's result in the cloud and
 // colours it.
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
@@ -40,6 +42,8 @@ constexpr Spot kCloudSpots[kCloud] = {
     {5640, 3480}, {6480, 4800}, {5400, 1800}, {5640, 960},  {5880, 5040}, {8760, 4920},
     {5520, 4200}, {9360, 1560}};
 
+constexpr int kCloudNumberWidth = 1095;
+
 // The lower cloud shows result kLowerCloudOrder[k] at spot k, so the two clouds differ.
 constexpr int kLowerCloudOrder[kCloud] = {13, 1,  24, 29, 25, 28, 23, 6, 27, 26, 14,
                                           3,  22, 21, 15, 30, 20, 31, 4, 19, 16, 2,
@@ -58,6 +62,24 @@ constexpr Band kGrid[] = {
     {"Shape8", {1320, 840, 975, 4095}, 2},   {"Shape9", {2280, 840, 975, 4095}, 2},
     {"Shape10", {4200, 840, 1095, 4095}, 2}, {"Shape7", {5880, 840, 4815, 4695}, 1},
 };
+
+// The cloud's numbers stand right-aligned in boxes that overlap; a wide number may reach left
+// only up to the right end of the nearest number on its height, with a gap, so none runs into
+// another.
+int cloudRoomLeft(int k) {
+  constexpr int kLineHeight = 240;  // numbers this far apart in height never touch
+  constexpr int kGap = 90;
+  const Spot& own = kCloudSpots[k];
+  const int ownRight = own.left + kCloudNumberWidth;
+  int left = 0;
+  for (const Spot& other : kCloudSpots) {
+    const int otherRight = other.left + kCloudNumberWidth;
+    if (std::abs(other.top - own.top) < kLineHeight && otherRight < ownRight) {
+      left = std::max(left, otherRight + kGap);
+    }
+  }
+  return left;
+}
 
 Box movedDown(Box box, int dy) { return {box.left, box.top + dy, box.width, box.height}; }
 
@@ -119,11 +141,20 @@ Page design() {
         header("Label3", 2 * kSide - 1 - r, {kHeaderLeft, kLowerRowTops[r], 975, 735}, "10"));
   }
 
+  // The headers' boxes reach over the grid's lines; a wide number keeps inside its cell.
+  for (TextField& field : page.texts) {
+    if (field.name != "Label1") field.fitting = clearOfStrokes(page, field.box);
+  }
+
   for (int half = 0; half < 2; ++half) {
     for (int k = 0; k < kCloud; ++k) {
-      const Box spot{kCloudSpots[k].left, kCloudSpots[k].top + half * kLowerDown, 1095, 495};
+      const Box spot{kCloudSpots[k].left, kCloudSpots[k].top + half * kLowerDown, kCloudNumberWidth,
+                     495};
       TextField label = numberCell("Label5", half * kCloud + k, spot);
       label.caption = "5";
+      Box room = clearOfStrokes(page, spot);
+      const int left = std::max(room.left, cloudRoomLeft(k));
+      label.fitting = Box{left, room.top, room.right() - left, room.height};
       page.texts.push_back(label);
     }
   }

@@ -40,6 +40,10 @@ Page design() {
     page.lines.push_back(stroke("Line2", k, left, crossTop, left - kCrossSize, barY));
     page.lines.push_back(stroke("Line3", k, left - kCrossSize, crossTop, left, barY));
   }
+  // The cross ends where the lower factor's box begins: a wide factor keeps clear of it.
+  for (TextField& field : page.texts) {
+    if (field.name == "Label3") field.fitting = clearOfStrokes(page, field.box);
+  }
 
   page.pictures.push_back(
       picture("Image1", kSingle, artwork::kForm4Image1, {2520, 2640, 6015, 5775}));

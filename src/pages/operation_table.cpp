@@ -88,6 +88,10 @@ Page design() {
       page.texts.push_back(number);
     }
   }
+  // The headers' boxes reach over the grid's lines; a wide number keeps inside its cell.
+  for (TextField& field : page.texts) {
+    if (field.name != "Label1") field.fitting = clearOfStrokes(page, field.box);
+  }
   return page;
 }
 

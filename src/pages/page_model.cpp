@@ -1,6 +1,7 @@
 #include "pages/page_model.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace ws {
@@ -15,6 +16,31 @@ auto& find(Controls& controls, std::string_view name, int index) {
     throw std::logic_error("no control " + std::string(name) + "(" + std::to_string(index) + ")");
   }
   return *it;
+}
+
+// Line and border widths are given in the window designer's screen pixels.
+constexpr int kTwipsPerDesignerPixel = 15;
+
+// Where each stroke leaves ink: a shape's border lies inside its box, a line's pen is centred
+// on the line.
+std::vector<Box> strokeInk(const Page& page) {
+  std::vector<Box> ink;
+  for (const Shape& shape : page.shapes) {
+    if (!shape.visible || shape.borderWidthPixels <= 0) continue;
+    const int pen = shape.borderWidthPixels * kTwipsPerDesignerPixel;
+    const Box& b = shape.box;
+    ink.push_back({b.left, b.top, pen, b.height});
+    ink.push_back({b.right() - pen, b.top, pen, b.height});
+    ink.push_back({b.left, b.top, b.width, pen});
+    ink.push_back({b.left, b.bottom() - pen, b.width, pen});
+  }
+  for (const Line& line : page.lines) {
+    if (!line.visible) continue;
+    const int half = line.widthPixels * kTwipsPerDesignerPixel / 2;
+    ink.push_back({std::min(line.x1, line.x2) - half, std::min(line.y1, line.y2) - half,
+                   std::abs(line.x2 - line.x1) + 2 * half, std::abs(line.y2 - line.y1) + 2 * half});
+  }
+  return ink;
 }
 
 }  // namespace
@@ -82,6 +108,28 @@ Line stroke(std::string name, int index, int x1, int y1, int x2, int y2, int wid
   line.y2 = y2;
   line.widthPixels = widthPixels;
   return line;
+}
+
+Box clearOfStrokes(const Page& page, Box box, int clearance) {
+  int left = box.left, top = box.top, right = box.right(), bottom = box.bottom();
+  for (const Box& stroke : strokeInk(page)) {
+    const int across = std::min(right, stroke.right()) - std::max(left, stroke.left);
+    const int down = std::min(bottom, stroke.bottom()) - std::max(top, stroke.top);
+    if (across <= 0 || down <= 0) continue;
+    // A stroke reaches in across the side it overlaps least; its middle tells which side.
+    if (across <= down) {
+      if (stroke.left + stroke.right() < left + right) {
+        left = stroke.right() + clearance;
+      } else {
+        right = stroke.left - clearance;
+      }
+    } else if (stroke.top + stroke.bottom() < top + bottom) {
+      top = stroke.bottom() + clearance;
+    } else {
+      bottom = stroke.top - clearance;
+    }
+  }
+  return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
 Picture picture(std::string name, int index, std::string_view artwork, Box box, bool switched) {

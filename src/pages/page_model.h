@@ -55,6 +55,9 @@ struct TextField {
   // A text wider than its field is drawn condensed so nothing a pupil needs is cut off;
   // the few fields whose design cuts the text on purpose say so here.
   bool cutAtEdge = false;
+  // Where the box reaches over a frame or a line, the part of it a text may use: the text keeps
+  // its place in the box and moves only as far as it must to stay in here.
+  std::optional<Box> fitting;
 };
 
 struct Line {
@@ -129,5 +132,10 @@ Picture picture(std::string name, int index, std::string_view artwork, Box box,
 // 12-point bold figures sit on a baseline 0.905 em below its top and stand 0.716 em tall;
 // an em is 240 twips.
 constexpr int signMiddle(int cellTop) { return cellTop + 131; }
+
+// The part of `box` that stays `clearance` twips off every outline and line reaching into it:
+// each pushes back the side of the box it comes in from. The default is a clear gap on paper.
+inline constexpr int kStrokeClearance = 45;
+Box clearOfStrokes(const Page& page, Box box, int clearance = kStrokeClearance);
 
 }  // namespace ws

@@ -108,30 +108,60 @@ void paintLine(QPainter& painter, const Line& line) {
 // Around text that stands on a picture: a white rim keeps every digit readable on colour.
 constexpr double kHaloTwips = 45;
 
-// One line of a caption at its baseline. A text wider than its field is condensed to the field's
-// width, so no digit a pupil needs is lost; a field that cuts at its edge is clipped instead.
-void paintTextLine(QPainter& painter, const TextField& field, const QString& text, double baseline,
-                   bool halo) {
+// A text too wide for the room it may use first shrinks, to no less than this share of its size,
+// and only then is condensed: a number keeps its shape as long as it can.
+constexpr double kSmallestShrink = 0.7;
+
+// One line of a caption at its design baseline. A text too wide for its field (or the part of it
+// the field may use) shrinks, then condenses, so no digit a pupil needs is lost; it keeps its
+// design place and moves only as far as it must to stay in that room. A field that cuts at its
+// edge is clipped instead.
+void paintTextLine(QPainter& painter, const TextField& field, const QFontMetricsF& metrics,
+                   const QString& text, double baseline, bool halo) {
   const QRectF box = toRect(field.box);
-  const QFont& font = painter.font();
-  const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
-  painter.save();
-  if (width > box.width() && !field.cutAtEdge) {
-    painter.translate(box.left(), baseline);
-    painter.scale(box.width() / width, 1);
-  } else {
-    double x = box.left();
-    if (field.align == Align::Centre) x += (box.width() - width) / 2;
-    if (field.align == Align::Right) x += box.width() - width;
-    painter.translate(x, baseline);
+  const QRectF room = field.fitting ? toRect(*field.fitting) : box;
+  const double natural = metrics.horizontalAdvance(text);
+  double shrink = 1;
+  double condense = 1;
+  if (natural > room.width() && !field.cutAtEdge) {
+    shrink = std::max(kSmallestShrink, room.width() / natural);
+    condense = std::min(1.0, room.width() / (natural * shrink));
   }
+  const double width = natural * shrink * condense;
+  double x = box.left();
+  if (field.align == Align::Centre) x += (box.width() - width) / 2;
+  if (field.align == Align::Right) x += box.width() - width;
+  if (!field.cutAtEdge) x = std::max(room.left(), std::min(x, room.right() - width));
+  // A smaller font keeps the middle of its capitals and digits where the design has them.
+  baseline -= (1 - shrink) * metrics.capHeight() / 2;
+  if (field.fitting) {
+    const QRectF ink = metrics.tightBoundingRect(text);
+    const double inkTop = baseline + shrink * ink.top();
+    const double inkBottom = baseline + shrink * ink.bottom();
+    if (inkTop < room.top()) {
+      baseline += room.top() - inkTop;
+    } else if (inkBottom > room.bottom()) {
+      baseline -= std::min(inkBottom - room.bottom(), inkTop - room.top());
+    }
+  }
+
+  painter.save();
+  painter.translate(x, baseline);
+  painter.scale(shrink * condense, shrink);
   if (halo) {
     QPainterPath outline;
-    outline.addText(QPointF(0, 0), font, text);
+    outline.addText(QPointF(0, 0), painter.font(), text);
     painter.strokePath(outline,
                        QPen(Qt::white, kHaloTwips, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   }
   painter.drawText(QPointF(0, 0), text);
+  if (field.font.underline) {
+    // The font's own underline runs through the cedillas of Ş and Ç: ours passes below the
+    // lowest ink the font may have, a line's width clear of it.
+    const double thickness = metrics.lineWidth();
+    painter.fillRect(QRectF(0, metrics.descent() + thickness, natural, thickness),
+                     painter.pen().color());
+  }
   painter.restore();
 }
 
@@ -140,7 +170,8 @@ void paintText(QPainter& painter, const TextField& field, bool overPicture) {
   if (field.opaque) painter.fillRect(box, toQColor(field.back));
   if (field.caption.empty()) return;
 
-  const QFont font = toQFont(field.font);
+  QFont font = toQFont(field.font);
+  font.setUnderline(false);  // drawn by paintTextLine
   painter.setFont(font);
   painter.setPen(toQColor(field.fore));
   const QFontMetricsF metrics(font, painter.device());
@@ -155,7 +186,7 @@ void paintText(QPainter& painter, const TextField& field, bool overPicture) {
   // A label writes from its top edge down, one line per line of its caption.
   double baseline = box.top() + metrics.ascent();
   for (const QString& line : shownText(field).split(QLatin1Char('\n'))) {
-    paintTextLine(painter, field, line, baseline, overPicture && !field.opaque);
+    paintTextLine(painter, field, metrics, line, baseline, overPicture && !field.opaque);
     baseline += metrics.lineSpacing();
   }
   painter.restore();
