@@ -138,11 +138,10 @@ const QRawFont& standInFont(const QFont& font) {
   return raw;
 }
 
-// One line of a symbol-font caption: each code's shape centred in a cell of one width, so numbers
+// A symbol-font caption, one line: each code's shape centred in a cell of one width, so numbers
 // stand digit under digit. A field that cuts at its edge shows only the shapes that fit whole;
 // another field too narrow for its line draws the whole line smaller.
-void paintSymbolLine(QPainter& painter, const TextField& field, std::string_view codes,
-                     double baseline, bool halo) {
+void paintSymbolLine(QPainter& painter, const TextField& field, double baseline, bool halo) {
   const QRectF box = toRect(field.box);
   const QRawFont& raw = standInFont(painter.font());
   const double cell = symbolCellEms(field.caption) * raw.pixelSize();
@@ -150,7 +149,7 @@ void paintSymbolLine(QPainter& painter, const TextField& field, std::string_view
   QString glyphs;
   QList<double> centres;
   double width = 0;
-  for (const char code : codes) {
+  for (const char code : field.caption) {
     const double step = code == ' ' ? cell / 2 : cell;
     if (field.cutAtEdge && width + step > box.width()) break;
     if (code != ' ') {
@@ -165,7 +164,7 @@ void paintSymbolLine(QPainter& painter, const TextField& field, std::string_view
   const QList<quint32> indexes = raw.glyphIndexesForString(glyphs);
   const QList<QPointF> advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
   QList<QPointF> positions;
-  for (qsizetype i = 0; i < indexes.size(); ++i)
+  for (qsizetype i = 0; i < std::min(indexes.size(), centres.size()); ++i)
     positions.append(QPointF(centres[i] - advances[i].x() / 2, 0));
   QGlyphRun run;
   run.setRawFont(raw);
@@ -213,7 +212,7 @@ void paintText(QPainter& painter, const TextField& field, bool overPicture) {
   double baseline = box.top() + metrics.ascent();
   const bool halo = overPicture && !field.opaque;
   if (isSymbolFont(field.font)) {
-    paintSymbolLine(painter, field, field.caption, baseline, halo);
+    paintSymbolLine(painter, field, baseline, halo);
   } else {
     for (const QString& line : fromUtf8(field.caption).split(QLatin1Char('\n'))) {
       paintTextLine(painter, field, line, baseline, halo);

@@ -23,7 +23,7 @@ constexpr char32_t kDigitShapes[10] = {
     U'\u25C6',  // 5 black diamond
     U'\u2663',  // 6 club
     U'\u2660',  // 7 spade
-    U'\u2B22',  // 8 black hexagon
+    U'\u2691',  // 8 flag
     U'\u273F',  // 9 flower
 };
 
