@@ -4,6 +4,7 @@
 
 #include <QBitmap>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
@@ -13,6 +14,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/random.h"
@@ -72,39 +74,71 @@ TEST(PagePictures, LeaveEveryProblemCellClear) {
   }
 }
 
-TEST(SymbolFont, EveryShapeOfASheetIsItsOwnAndClearlyDifferentOnPaper) {
+// A glyph's ink fitted to a square of 64 x 64: stretched, so that only its shape counts and not its
+// size, or with its proportions kept, as a pupil sees it beside a sign.
+using Ink = std::bitset<64 * 64>;
+Ink inkOf(char32_t glyph, bool stretched) {
+  QFont printed(kStandIn);
+  printed.setPixelSize(25 * 300 / 72);  // 25 points at 300 dots per inch
+  printed.setBold(true);
+  QImage img(200, 200, QImage::Format_Grayscale8);
+  img.fill(Qt::white);
+  QPainter painter(&img);
+  painter.setFont(printed);
+  painter.drawText(img.rect(), Qt::AlignCenter, QString::fromUcs4(&glyph, 1));
+  painter.end();
+  img = img.copy(inkBox(img))
+            .scaled(64, 64, stretched ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio,
+                    Qt::SmoothTransformation);
+  Ink ink;
+  const int dx = (64 - img.width()) / 2, dy = (64 - img.height()) / 2;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      ink[(y + dy) * 64 + x + dx] = qGray(img.pixel(x, y)) < 128;
+  return ink;
+}
+
+// Share of two shapes' ink that only one has: a scaled copy differs by a few hundredths, a square
+// from a circle by a fifth.
+double difference(const Ink& a, const Ink& b) {
+  return double((a ^ b).count()) / double((a | b).count());
+}
+
+TEST(SymbolFont, EveryShapeOfASheetIsItsOwnFitsItsCellAndIsClearlyDifferentOnPaper) {
   std::vector<char32_t> pattern, digits;
   for (char code : ws::paletteCodes()) pattern.push_back(ws::symbolGlyph(code));
   pattern.push_back(ws::symbolGlyph(ws::kEmptyPlaceCode));
   for (char code = '0'; code <= '9'; ++code) digits.push_back(ws::symbolGlyph(code));
-  for (char32_t digit : digits) EXPECT_FALSE(digit >= U'0' && digit <= U'9') << "shows itself";
   // Drawn by the stand-in font itself, never by a fallback; the digits of a sum are bold.
   const QRawFont plain = QRawFont::fromFont(QFont(kStandIn)),
                  bold = QRawFont::fromFont(QFont(kStandIn, -1, QFont::Bold));
-  QFont printed(kStandIn);
-  printed.setPixelSize(25 * 300 / 72);  // 25 points at 300 dots per inch
-  for (const auto& [sheet, count] : {std::pair{pattern, 34u}, std::pair{digits, 10u}}) {
-    std::map<char32_t, std::bitset<64 * 64>> shapes;
+  QFont em(kStandIn);
+  em.setPixelSize(1000);
+  const QFontMetricsF metrics(em);
+  for (const auto& [sheet, count, cellEms] : {std::tuple{pattern, 34u, ws::kPatternCellEms},
+                                              std::tuple{digits, 10u, ws::kDigitCellEms}}) {
+    std::map<char32_t, Ink> shapes;
     for (char32_t glyph : sheet) {
+      const QString text = QString::fromUcs4(&glyph, 1);
       EXPECT_TRUE(plain.supportsCharacter(glyph) && bold.supportsCharacter(glyph)) << int(glyph);
-      // The glyph's ink stretched to a square, so that only its shape counts, not its size.
-      QImage img(200, 200, QImage::Format_Grayscale8);
-      img.fill(Qt::white);
-      QPainter painter(&img);
-      painter.setFont(printed);
-      painter.drawText(img.rect(), Qt::AlignCenter, QString::fromUcs4(&glyph, 1));
-      painter.end();
-      img = img.copy(inkBox(img)).scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-      for (int p = 0; p < 64 * 64; ++p) shapes[glyph][p] = qGray(img.pixel(p % 64, p / 64)) < 128;
+      EXPECT_LE(metrics.horizontalAdvance(text), cellEms * 1000) << int(glyph);
+      shapes[glyph] = inkOf(glyph, true);
     }
     EXPECT_EQ(shapes.size(), count);  // the palette repeats two of its 35 symbols
-    // Share of two shapes' ink that only one has: a scaled copy differs by a few hundredths,
-    // a square from a circle by a fifth.
     for (auto a = shapes.begin(); a != shapes.end(); ++a) {
       for (auto b = std::next(a); b != shapes.end(); ++b) {
-        EXPECT_GT((a->second ^ b->second).count(), (a->second | b->second).count() * 0.15)
-            << int(a->first) << " " << int(b->first);
+        EXPECT_GT(difference(a->second, b->second), 0.15) << int(a->first) << " " << int(b->first);
       }
+    }
+  }
+  // A digit shape must not pass for a sign, a digit, a dot or the empty place: a heavy cross
+  // differs from "+" by about a quarter, a black square from "." by a tenth.
+  std::u32string signs = U"+\u2212\u00D7\u00F7=.0123456789";
+  signs += ws::symbolGlyph(ws::kEmptyPlaceCode);
+  for (char32_t digit : digits) {
+    for (char32_t sign : signs) {
+      EXPECT_GT(difference(inkOf(digit, false), inkOf(sign, false)), 0.3)
+          << int(digit) << " " << int(sign);
     }
   }
 }

@@ -115,6 +115,11 @@ TEST(MultipleOperationsSheet, WritesEachProblemFromItsDrawsInOrder) {
   const Page page = drawPage(PageKind::Form17, LoadContext{block, random, kNumbers});
   EXPECT_EQ(random.remaining(), 0u);
   for (int i = 0; i < 9; ++i) EXPECT_EQ(page.text("Label2", i).caption, std::get<4>(cases[i % 2]));
+  // The figure is for colouring: its shapes are black outlines, and the problems stand on white.
+  for (const Shape& shape : page.shapes) {
+    EXPECT_EQ(shape.border, kBlack) << shape.name;
+    EXPECT_TRUE(!shape.fill || *shape.fill == kWhite) << shape.name;
+  }
 }
 
 }  // namespace

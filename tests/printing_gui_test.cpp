@@ -152,6 +152,62 @@ TEST(PagePainter, UnderlinePassesBelowCedillas) {
   EXPECT_LT(line - cedillas, 15) << "the line still belongs to the text";
 }
 
+// The runs of inked pixel columns in a band, from left to right, in twips.
+struct InkRun {
+  int left, right;
+  int centre() const { return (left + right) / 2; }
+};
+std::vector<InkRun> inkRuns(const QImage& image, const Box& band) {
+  std::vector<InkRun> runs;
+  bool inRun = false;
+  for (int x = band.left / 10; x < band.right() / 10; ++x) {
+    const bool inked = count(image, {x * 10, band.top, 10, band.height}) > 0;
+    if (inked && !inRun) runs.push_back({x * 10, x * 10 + 10});
+    if (inked) runs.back().right = x * 10 + 10;
+    inRun = inked;
+  }
+  return runs;
+}
+
+TEST(PagePainter, ShapeSumsStandDigitUnderDigitClearOfThePlusSign) {
+  for (const auto& [upper, lower] : {std::pair{"1", "1"}, {"6", "4"}, {"6", "6"}, {"9", "9"}}) {
+    ParameterBlock block;
+    block.set(Field::Label1, upper);
+    block.set(Field::Label3, lower);
+    Generator generator;
+    const Page page = drawPage(PageKind::Form15, LoadContext{block, generator, NumberText(",")});
+    const QImage image = render(page);
+    for (int k = 0; k < 12; ++k) {
+      const TextField &top = page.text("Label2", k), &bottom = page.text("Label3", k);
+      const int signRight = page.line("Line3", k).x2 + 15;  // with its round cap
+      const std::vector<InkRun> over = inkRuns(image, {top.box.left - 100, top.box.top, 2800, 700}),
+                                under = inkRuns(image, {signRight, bottom.box.top, 2800, 700});
+      SCOPED_TRACE(top.caption + " over " + bottom.caption);
+      ASSERT_EQ(over.size(), top.caption.size());
+      ASSERT_EQ(under.size(), bottom.caption.size());
+      EXPECT_GT(under.front().left, signRight + 100) << "a gap between the sign and the number";
+      for (std::size_t j = 1; j <= under.size(); ++j)
+        EXPECT_NEAR(under[under.size() - j].centre(), over[over.size() - j].centre(), 30)
+            << "column " << j;
+    }
+  }
+}
+
+TEST(PagePainter, PatternRowsEndOnAWholeSymbol) {
+  ParameterBlock block;
+  block.set(Field::Label4, "4");
+  Generator generator;
+  const Page page = drawPage(PageKind::Form11, LoadContext{block, generator, NumberText(",")});
+  const QImage image = render(page);
+  for (int i = 0; i < 12; ++i) {
+    const TextField& row = page.text("Label2", i);
+    const int em = static_cast<int>(row.font.points * 20);
+    const int end = inkRuns(image, row.box).back().right;
+    EXPECT_LT(end, row.box.right() - 20) << "the last symbol is whole, not cut at the edge";
+    EXPECT_GT(end, row.box.right() - 2 * em) << "the row runs as far as a whole symbol fits";
+  }
+}
+
 TEST(PdfFallback, SheetsGoToNewNumberedFilesAndEachRunTellsOnceWhere) {
   QTemporaryDir folder;
   const auto path = [&](int n) { return folder.filePath(QtPrinter::pdfFileName(n)); };

@@ -16,8 +16,6 @@ constexpr int kProblems = 9;
 constexpr std::string_view kOperators = "+-x";
 constexpr const char* kAnswerPlace = "=.....";
 
-constexpr Colour kLightGrey{0xC0, 0xC0, 0xC0};
-
 struct Corner {
   int x, y;
 };
@@ -25,9 +23,14 @@ constexpr Corner kBoxCorners[kProblems] = {{240, 720},   {5880, 720},   {3120, 3
                                            {840, 6000},  {5280, 6000},  {3240, 8640},
                                            {3240, 9480}, {3240, 10320}, {3240, 11160}};
 
-Shape oval(std::string name, int index, Box box, Colour fill) {
-  return Shape{
-      .name = std::move(name), .index = index, .kind = ShapeKind::Oval, .box = box, .fill = fill};
+// The figure is for the pupil to colour: bold outlines on white paper, nothing filled.
+Shape oval(std::string name, int index, Box box) {
+  return Shape{.name = std::move(name),
+               .index = index,
+               .kind = ShapeKind::Oval,
+               .box = box,
+               .borderWidthPixels = 2,
+               .fill = std::nullopt};
 }
 
 Line stroke(int number, int x1, int y1, int x2, int y2) {
@@ -37,12 +40,11 @@ Line stroke(int number, int x1, int y1, int x2, int y2) {
 Page design() {
   Page page = blankPage(PageKind::Form17);
 
-  // The figure's filled ovals go first, so the problem boxes stay on top of them.
-  page.shapes.push_back(oval("Shape3", kSingle, {360, 5160, 9855, 2655}, kLightGrey));
-  page.shapes.push_back(oval("Shape2", 0, {1560, 1800, 1575, 855}, kGrey));
-  page.shapes.push_back(oval("Shape2", 1, {7320, 1800, 1575, 855}, kGrey));
-  page.shapes.push_back(oval("Shape2", 2, {1680, 2040, 855, 495}, kBlack));
-  page.shapes.push_back(oval("Shape2", 3, {7920, 1800, 855, 495}, kBlack));
+  page.shapes.push_back(oval("Shape3", kSingle, {360, 5160, 9855, 2655}));
+  page.shapes.push_back(oval("Shape2", 0, {1560, 1800, 1575, 855}));
+  page.shapes.push_back(oval("Shape2", 1, {7320, 1800, 1575, 855}));
+  page.shapes.push_back(oval("Shape2", 2, {1680, 2040, 855, 495}));
+  page.shapes.push_back(oval("Shape2", 3, {7920, 1800, 855, 495}));
 
   for (int i = 0; i < kProblems; ++i) {
     const auto [x, y] = kBoxCorners[i];
@@ -50,7 +52,7 @@ Page design() {
                                 .index = i,
                                 .kind = ShapeKind::RoundedRectangle,
                                 .box = {x, y, 4335, 735},
-                                .fill = std::nullopt});
+                                .fill = kWhite});
     page.texts.push_back(numberCell("Label2", i, {x + 120, y + 240, 4095, 375}, Align::Centre));
   }
 

@@ -2,11 +2,15 @@
 
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QStringList>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <map>
+#include <utility>
 
 #include "pages/artwork.h"
 #include "pages/symbol_font.h"
@@ -43,17 +47,6 @@ QFont toQFont(const Font& font) {
   qfont.setUnderline(font.underline);
   qfont.setHintingPreference(QFont::PreferNoHinting);
   return qfont;
-}
-
-// A symbol-font caption holds the font's codes, one byte each; each code has a stand-in glyph.
-QString shownText(const TextField& field) {
-  if (!isSymbolFont(field.font)) return fromUtf8(field.caption);
-  QString text;
-  for (const char byte : field.caption) {
-    const char32_t glyph = symbolGlyph(static_cast<unsigned char>(byte));
-    text += QString::fromUcs4(&glyph, 1);
-  }
-  return text;
 }
 
 void paintPicture(QPainter& painter, const Picture& picture) {
@@ -165,6 +158,69 @@ void paintTextLine(QPainter& painter, const TextField& field, const QFontMetrics
   painter.restore();
 }
 
+// The stand-in font's outlines for a symbol-font size, made once: a row of symbols is laid out
+// glyph by glyph and drawn as one run.
+const QRawFont& standInFont(const QFont& font) {
+  // Kept to the program's end: a font may not outlive the application that loaded it.
+  static auto* made = new std::map<std::pair<int, bool>, QRawFont>;
+  QRawFont& raw = (*made)[{font.pixelSize(), font.bold()}];
+  if (!raw.isValid()) raw = QRawFont::fromFont(font);
+  return raw;
+}
+
+// A symbol-font caption, one line: each code's shape centred in a cell of one width, so numbers
+// stand digit under digit. A field that cuts at its edge shows only the shapes that fit whole;
+// another field too narrow for its line draws the whole line smaller.
+void paintSymbolLine(QPainter& painter, const TextField& field, double baseline, bool halo) {
+  const QRectF box = toRect(field.box);
+  const QRawFont& raw = standInFont(painter.font());
+  const double cell = symbolCellEms(field.caption) * raw.pixelSize();
+
+  QString glyphs;
+  QList<double> centres;
+  double width = 0;
+  for (const char code : field.caption) {
+    const double step = code == ' ' ? cell / 2 : cell;
+    if (field.cutAtEdge && width + step > box.width()) break;
+    if (code != ' ') {
+      const char32_t glyph = symbolGlyph(static_cast<unsigned char>(code));
+      glyphs += QString::fromUcs4(&glyph, 1);
+      centres.append(width + step / 2);
+    }
+    width += step;
+  }
+  if (glyphs.isEmpty()) return;
+
+  const QList<quint32> indexes = raw.glyphIndexesForString(glyphs);
+  const QList<QPointF> advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+  QList<QPointF> positions;
+  for (qsizetype i = 0; i < std::min(indexes.size(), centres.size()); ++i)
+    positions.append(QPointF(centres[i] - advances[i].x() / 2, 0));
+  QGlyphRun run;
+  run.setRawFont(raw);
+  run.setGlyphIndexes(indexes);
+  run.setPositions(positions);
+
+  const double scale = width > box.width() ? box.width() / width : 1;
+  double x = box.left();
+  if (field.align == Align::Centre) x += (box.width() - width * scale) / 2;
+  if (field.align == Align::Right) x += box.width() - width * scale;
+  painter.save();
+  painter.translate(x, baseline);
+  painter.scale(scale, scale);
+  if (halo) {
+    const QPen ink = painter.pen();
+    painter.setPen(Qt::white);
+    for (const QPointF offset :
+         {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1), QPointF(0.7, 0.7),
+          QPointF(-0.7, 0.7), QPointF(0.7, -0.7), QPointF(-0.7, -0.7)})
+      painter.drawGlyphRun(offset * kHaloTwips / 2, run);
+    painter.setPen(ink);
+  }
+  painter.drawGlyphRun(QPointF(0, 0), run);
+  painter.restore();
+}
+
 void paintText(QPainter& painter, const TextField& field, bool overPicture) {
   const QRectF box = toRect(field.box);
   if (field.opaque) painter.fillRect(box, toQColor(field.back));
@@ -185,9 +241,14 @@ void paintText(QPainter& painter, const TextField& field, bool overPicture) {
   }
   // A label writes from its top edge down, one line per line of its caption.
   double baseline = box.top() + metrics.ascent();
-  for (const QString& line : shownText(field).split(QLatin1Char('\n'))) {
-    paintTextLine(painter, field, metrics, line, baseline, overPicture && !field.opaque);
-    baseline += metrics.lineSpacing();
+  const bool halo = overPicture && !field.opaque;
+  if (isSymbolFont(field.font)) {
+    paintSymbolLine(painter, field, baseline, halo);
+  } else {
+    for (const QString& line : fromUtf8(field.caption).split(QLatin1Char('\n'))) {
+      paintTextLine(painter, field, metrics, line, baseline, halo);
+      baseline += metrics.lineSpacing();
+    }
   }
   painter.restore();
 }

@@ -1,5 +1,8 @@
 // Form15: column sums whose numbers are written in digit shapes, with a legend of the shapes.
 
+#include <algorithm>
+#include <cmath>
+
 #include "common/number_draw.h"
 #include "pages/page_units.h"
 #include "pages/symbol_font.h"
@@ -9,6 +12,10 @@ namespace ws {
 namespace {
 
 constexpr int kProblems = 12;
+constexpr double kDigitPoints = 26.25;
+constexpr double kTwipsPerPoint = 20;
+// The lower number's field starts right of the plus sign, so no digit shape can reach the sign.
+constexpr int kLowerInset = 480;
 
 // Problem k stands in row k / 3, column k % 3.
 constexpr int kRowTops[] = {2760, 5160, 7800, 10560};
@@ -30,7 +37,8 @@ TextField textField(std::string name, int index, Box box, Align align, Font font
 
 Page design() {
   Page page = blankPage(PageKind::Form15);
-  const Font shapeDigits{.family = std::string(kSymbolFontFamily), .points = 26.25, .bold = true};
+  const Font shapeDigits{
+      .family = std::string(kSymbolFontFamily), .points = kDigitPoints, .bold = true};
 
   page.texts.push_back(textField("Label1", kSingle, {1800, 0, 6975, 615}, Align::Centre, Font{},
                                  "ŞEKİLLERİN GÖSTERDİĞİ SAYILARA GÖRE İŞLEMLERİ YAPINIZ."));
@@ -55,14 +63,33 @@ Page design() {
     const int left = kColumnLefts[k / 3][k % 3];
     page.texts.push_back(
         textField("Label2", k, {left, top, 2535, 735}, Align::Right, shapeDigits, "66"));
-    page.texts.push_back(textField("Label3", k, {left - 120, top + 720, 2655, 735}, Align::Right,
-                                   shapeDigits, "35"));
+    page.texts.push_back(textField("Label3", k,
+                                   {left + kLowerInset, top + 720, 2535 - kLowerInset, 735},
+                                   Align::Right, shapeDigits, "35"));
     // The result bar and the plus sign under the lower number.
     page.lines.push_back(stroke("Line1", k, left + 120, top + 1560, left + 2520, top + 1560));
     page.lines.push_back(stroke("Line2", k, left + 240, top + 1320, left + 240, top + 1560));
     page.lines.push_back(stroke("Line3", k, left + 120, top + 1440, left + 360, top + 1440));
   }
   return page;
+}
+
+// Numbers too wide for their fields at the design size are all written smaller, at one size on the
+// whole sheet, so every lower number still stands digit under digit with its upper one.
+void fitDigitShapes(Page& page) {
+  double cell = kDigitPoints * kTwipsPerPoint * kDigitCellEms;
+  for (int k = 0; k < kProblems; ++k) {
+    for (const TextField* number : {&page.text("Label2", k), &page.text("Label3", k)}) {
+      cell = std::min(cell, number->box.width / static_cast<double>(number->caption.size()));
+    }
+  }
+  if (cell >= kDigitPoints * kTwipsPerPoint * kDigitCellEms) return;
+  // Whole twips of font size, so the painter's cells are no wider than these.
+  const double points = std::floor(cell / kDigitCellEms) / kTwipsPerPoint;
+  for (int k = 0; k < kProblems; ++k) {
+    page.text("Label2", k).font.points = points;
+    page.text("Label3", k).font.points = points;
+  }
 }
 
 void draw(Page& page, const LoadContext& context) {
@@ -79,6 +106,7 @@ void draw(Page& page, const LoadContext& context) {
       std::swap(upper.caption, lower.caption);
     }
   }
+  fitDigitShapes(page);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "symbol_font.h"
 
+#include <algorithm>
+
 namespace ws {
 
 namespace {
@@ -11,17 +13,17 @@ constexpr char kPalette[] = {'\x6A', '\x6B', '\x6C', '\x6D', '\x6E', '\x6F', '\x
 
 constexpr char kFiller[] = {'\xB4', '\x20', '\xB4', '\xB4', '\xB4'};
 
-// Filled shapes for the digits, all of one weight so that a number reads as a row of equals.
+// Filled figures for the digits: none can pass for an operator, a digit, a dot or the empty place.
 constexpr char32_t kDigitShapes[10] = {
-    U'\u25CF',  // 0 black circle
+    U'\u265E',  // 0 knight
     U'\u25B2',  // 1 black triangle
-    U'\u25A0',  // 2 black square
+    U'\u265B',  // 2 crown
     U'\u2605',  // 3 black star
     U'\u2665',  // 4 heart
     U'\u25C6',  // 5 black diamond
     U'\u2663',  // 6 club
     U'\u2660',  // 7 spade
-    U'\u271A',  // 8 heavy cross
+    U'\u2691',  // 8 flag
     U'\u273F',  // 9 flower
 };
 
@@ -64,7 +66,7 @@ constexpr CodeShape kCodeShapes[] = {
     {0xBD, U'\u25CE'},  // bullseye
     {0xBE, U'\u2726'},  // four-pointed star
     {0xBF, U'\u265E'},  // knight
-    {0xAF, U'\u260E'},  // telephone
+    {0xAF, U'\u265C'},  // rook
     {0xA3, U'\u265B'},  // crown
     {0x99, U'\u2691'},  // flag
 };
@@ -78,6 +80,12 @@ char32_t symbolGlyph(unsigned char code) {
   }
   const bool printable = (code > 0x20 && code < 0x7F) || code > 0xA0;
   return printable ? char32_t{code} : U' ';
+}
+
+double symbolCellEms(std::string_view codes) {
+  const bool number =
+      std::all_of(codes.begin(), codes.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return number ? kDigitCellEms : kPatternCellEms;
 }
 
 std::string_view paletteCodes() { return {kPalette, sizeof kPalette}; }

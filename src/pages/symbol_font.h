@@ -24,4 +24,12 @@ std::string_view fillerGroup();
 // The code of the empty place in which the pupil draws the next symbol.
 inline constexpr unsigned char kEmptyPlaceCode = 0xB4;
 
+// Every shape stands centred in a cell of one width, so numbers stand digit under digit and a row
+// of shapes steps evenly. A cell is as wide as the widest shape of its set, in ems of the font
+// size: the digit shapes for a caption of digits only, the pattern shapes for any other. A blank
+// takes half a cell.
+inline constexpr double kDigitCellEms = 0.9;
+inline constexpr double kPatternCellEms = 1.05;
+double symbolCellEms(std::string_view codes);
+
 }  // namespace ws
