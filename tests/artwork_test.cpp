@@ -20,7 +20,7 @@
 #include "common/random.h"
 #include "pages/page_frame.h"
 #include "pages/symbol_font.h"
-#include "support/sample_sheets.h"
+#include "sample_sheets.h"
 
 namespace {
 

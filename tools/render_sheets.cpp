@@ -14,7 +14,7 @@
 #include "main_window/commands.h"
 #include "pages/page_frame.h"
 #include "pages/page_painter.h"
-#include "support/sample_sheets.h"
+#include "sample_sheets.h"
 
 int main(int argc, char** argv) {
   using namespace ws;

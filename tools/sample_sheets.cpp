@@ -1,4 +1,4 @@
-#include "support/sample_sheets.h"
+#include "sample_sheets.h"
 
 #include <QImage>
 #include <QPainter>
