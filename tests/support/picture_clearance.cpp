@@ -27,6 +27,9 @@ std::vector<CellInk> pictureInkInCells(const Page& page) {
   picturesOnly.lines.clear();
   picturesOnly.texts.clear();
   const Box area = page.drawnArea();
+  // The pictures alone on the whole page's area, so each lies where it lies under the cells.
+  picturesOnly.clientWidth = area.right();
+  picturesOnly.clientHeight = area.bottom();
   QImage image(area.width / kTwipsPerPixel, area.height / kTwipsPerPixel, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
