@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "common/random.h"
 #include "pages/page_frame.h"
 #include "support/scripted_fractions.h"
 
@@ -66,6 +68,21 @@ TEST(DecimalColumns, SplitTheLargerNumberOnTopAndTheSmallerBelowAroundTheComma) 
 TEST(DecimalColumns, OtherVariantsDrawNothing) {
   test::ScriptedFractions none({});
   EXPECT_EQ(load(PageKind::Form19, none, 1, 2, 2, 2, "1").text("Label2", 0).caption, "Label2");
+}
+
+TEST(DecimalColumns, PicturesOnOrOffEveryProblemStandsAtTheSamePlaceOnThePaper) {
+  for (PageKind kind : {PageKind::Form18, PageKind::Form19}) {
+    ParameterBlock block;
+    Generator generator;
+    block.set(Field::Label2, "E");
+    const Page shown = drawPage(kind, LoadContext{block, generator, kNumbers});
+    block.set(Field::Label2, "H");
+    const Page hidden = drawPage(kind, LoadContext{block, generator, kNumbers});
+    ASSERT_TRUE(shown.picture("Image2").visible && !hidden.picture("Image2").visible);
+    const Box on = shown.drawnArea(), off = hidden.drawnArea();
+    EXPECT_EQ(std::tie(on.left, on.top, on.width, on.height),
+              std::tie(off.left, off.top, off.width, off.height));
+  }
 }
 
 }  // namespace

@@ -61,8 +61,10 @@ std::vector<CellInk> pictureInkInCells(const Page& page) {
   picturesOnly.shapes.clear();
   picturesOnly.lines.clear();
   picturesOnly.texts.clear();
-  // The painter fits the drawn area of what it paints: measure on that same area.
-  const Box area = picturesOnly.drawnArea();
+  const Box area = page.drawnArea();
+  // The pictures alone on the whole page's area, so each lies where it lies under the cells.
+  picturesOnly.clientWidth = area.right();
+  picturesOnly.clientHeight = area.bottom();
   QImage image(area.width / kTwipsPerPixel, area.height / kTwipsPerPixel, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);

@@ -73,9 +73,6 @@ Box Page::drawnArea() const {
   for (const auto& s : shapes) {
     if (s.visible) grow(s.box);
   }
-  for (const auto& p : pictures) {
-    if (p.visible) grow(p.box);
-  }
   for (const auto& l : lines) {
     if (l.visible) grow(Box{0, 0, std::max(l.x1, l.x2), std::max(l.y1, l.y2)});
   }

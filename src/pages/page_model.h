@@ -115,7 +115,8 @@ struct Page {
   const Picture& picture(std::string_view name, int index = kSingle) const;
 
   // The area to show and print: the client area, grown where a design places a
-  // control beyond it, so no pupil's row is cut in half.
+  // control beyond it, so no pupil's row is cut in half. Pictures do not grow it: a
+  // problem stands at the same place on the paper whether pictures show or not.
   Box drawnArea() const;
 };
 

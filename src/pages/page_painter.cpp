@@ -273,6 +273,8 @@ void paintPage(QPainter& painter, const Page& page, const QRectF& target) {
   painter.translate(sheet.topLeft());
   painter.scale(scale, scale);
   painter.translate(-area.left, -area.top);
+  // A picture reaching beyond the drawn area is cut at its edge.
+  painter.setClipRect(toRect(area), Qt::IntersectClip);
 
   // Pictures lowest, text on top: every problem stays readable over a picture.
   for (const Picture& picture : page.pictures) {
