@@ -27,7 +27,6 @@ struct Colour {
 };
 inline constexpr Colour kBlack{0, 0, 0};
 inline constexpr Colour kWhite{255, 255, 255};
-inline constexpr Colour kGrey{0x80, 0x80, 0x80};
 
 enum class Align { Left, Centre, Right };
 
