@@ -13,22 +13,10 @@ namespace {
 constexpr int kTwipsPerPixel = 10;
 
 std::string demandingAnswer(Prompt prompt) {
-  switch (prompt) {
-    case Prompt::FirstDigits:
-      return "6";
-    case Prompt::FirstPlaces:
-    case Prompt::SecondPlaces:
-      return "3";
-    case Prompt::SecondDigits:
-    case Prompt::ThirdDigits:
-    case Prompt::AddendDigits:
-    case Prompt::SumDigits:
-    case Prompt::SubtrahendDigits:
-    case Prompt::DifferenceDigits:
-      return "4";
-    default:
-      return std::string(defaultAnswer(prompt));
-  }
+  if (prompt == Prompt::FirstDigits) return "6";
+  if (isDigitCount(prompt)) return "4";
+  if (prompt == Prompt::FirstPlaces || prompt == Prompt::SecondPlaces) return "3";
+  return std::string(defaultAnswer(prompt));
 }
 
 Box lineBox(const Line& line) {
