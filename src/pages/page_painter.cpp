@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRawFont>
@@ -11,6 +12,7 @@
 #include <QSvgRenderer>
 #include <QTextLayout>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -277,7 +279,9 @@ class PictureInk {
 // A line of text as the device sets it, shaped once: the text and its rim draw the same glyphs,
 // and a batch writes the same numbers and answer places again and again.
 struct ShapedLine {
-  QList<QGlyphRun> runs;  // glyph positions from the line's top left
+  // Glyph positions from the start of the baseline, in whole twips: finer than any printer's dot,
+  // and a PDF writes each as a short number.
+  QList<QGlyphRun> runs;
   double width = 0;
   double ascent = 0;
   double descent = 0;
@@ -318,6 +322,13 @@ const ShapedLine& shaped(const QPainter& painter, const QString& text) {
     line->width = textLine.horizontalAdvance();
     line->ascent = textLine.ascent();
     line->descent = textLine.descent();
+    for (QGlyphRun& run : line->runs) {
+      QList<QPointF> positions = run.positions();
+      for (QPointF& position : positions) {
+        position = QPointF(std::round(position.x()), std::round(position.y() - line->ascent));
+      }
+      run.setPositions(positions);
+    }
   }
   if (painter.font().underline()) {
     for (QGlyphRun& run : line->runs) run.setUnderline(false);
@@ -330,9 +341,12 @@ const ShapedLine& shaped(const QPainter& painter, const QString& text) {
   return *line;
 }
 
+QPointF wholeTwips(const QPointF& point) {
+  return QPointF(std::round(point.x()), std::round(point.y()));
+}
+
 void drawShaped(QPainter& painter, const QPointF& baselineStart, const ShapedLine& line) {
-  const QPointF topLeft = baselineStart - QPointF(0, line.ascent);
-  for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(topLeft, run);
+  for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(wholeTwips(baselineStart), run);
   if (line.underline) {
     const QPen pen = painter.pen();
     painter.setPen(QPen(pen.color(), line.underlineWidth, Qt::SolidLine, Qt::FlatCap));
@@ -342,8 +356,18 @@ void drawShaped(QPainter& painter, const QPointF& baselineStart, const ShapedLin
   }
 }
 
+// Where a glyph puts its ink, from its origin; asked of the font once per font and glyph.
+QRectF inkBounds(const QRawFont& font, quint32 glyph) {
+  static QHash<std::pair<QRawFont, quint32>, QRectF> bounds;
+  const std::pair key{font, glyph};
+  auto it = bounds.constFind(key);
+  if (it == bounds.constEnd()) it = bounds.insert(key, font.boundingRect(glyph));
+  return *it;
+}
+
 // The rim is the text itself in white, shifted round a circle: on paper the same as a stroked
-// outline, at a fraction of the cost and of the file size. Only the glyphs on ink get one.
+// outline, at a fraction of the cost and of the file size. Only the glyphs on ink get one, and
+// all their shifted copies go out as one run of glyphs.
 void paintHalo(QPainter& painter, const QPointF& baselineStart, const ShapedLine& line,
                const PictureInk& ink) {
   constexpr double kRadius = kHaloTwips / 2;
@@ -353,33 +377,56 @@ void paintHalo(QPainter& painter, const QPointF& baselineStart, const ShapedLine
                               .adjusted(-kRadius, -kRadius, kRadius, kRadius))) {
     return;
   }
-  ShapedLine onInk = line;
-  for (QGlyphRun& run : onInk.runs) {
-    const QList<quint32> glyphs = run.glyphIndexes();
-    const QList<QPointF> positions = run.positions();
-    const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(glyphs);
-    QList<quint32> keptGlyphs;
-    QList<QPointF> keptPositions;
-    for (qsizetype k = 0; k < glyphs.size(); ++k) {
-      const QRectF cell(topLeft.x() + positions[k].x() - kRadius, topLeft.y() - kRadius,
-                        advances[k].x() + 2 * kRadius, height + 2 * kRadius);
-      if (!ink.under(painter, cell)) continue;
-      keptGlyphs.append(glyphs[k]);
-      keptPositions.append(positions[k]);
-    }
-    run.setGlyphIndexes(keptGlyphs);
-    run.setPositions(keptPositions);
+  const QPointF origin = wholeTwips(baselineStart);
+  constexpr int kSteps = 8;
+  std::array<QPointF, kSteps> shifts;
+  for (int step = 0; step < kSteps; ++step) {
+    const double angle = 2 * M_PI * step / kSteps;
+    // Whole twips: a PDF writes each shift as a short number.
+    shifts[step] =
+        QPointF(std::round(kRadius * std::cos(angle)), std::round(kRadius * std::sin(angle)));
   }
   const QPen pen = painter.pen();
   painter.setPen(Qt::white);
-  constexpr int kSteps = 8;
-  for (int step = 0; step < kSteps; ++step) {
-    const double angle = 2 * M_PI * step / kSteps;
-    drawShaped(painter,
-               baselineStart + QPointF(kRadius * std::cos(angle), kRadius * std::sin(angle)),
-               onInk);
+  bool anyOnInk = false;
+  for (const QGlyphRun& run : line.runs) {
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    const QRawFont font = run.rawFont();
+    QList<quint32> rimGlyphs;
+    QList<QPointF> rimPositions;
+    for (qsizetype k = 0; k < glyphs.size(); ++k) {
+      const QRectF glyphInk = inkBounds(font, glyphs[k]).translated(origin + positions[k]);
+      if (!ink.under(painter, glyphInk.adjusted(-kRadius, -kRadius, kRadius, kRadius))) continue;
+      for (const QPointF& shift : shifts) {
+        rimGlyphs.append(glyphs[k]);
+        rimPositions.append(positions[k] + shift);
+      }
+    }
+    if (rimGlyphs.isEmpty()) continue;
+    anyOnInk = true;
+    QGlyphRun rim = run;
+    rim.setGlyphIndexes(rimGlyphs);
+    rim.setPositions(rimPositions);
+    painter.drawGlyphRun(origin, rim);
+  }
+  if (anyOnInk && line.underline) {
+    painter.setPen(QPen(Qt::white, line.underlineWidth, Qt::SolidLine, Qt::FlatCap));
+    for (const QPointF& shift : shifts) {
+      const QPointF start = baselineStart + shift + QPointF(0, line.underlineDrop);
+      painter.drawLine(start, start + QPointF(line.width, 0));
+    }
   }
   painter.setPen(pen);
+}
+
+// Of a line cut at `width`, a beginning that runs past the cut: what lies further on is never
+// seen, so it is neither shaped nor written out.
+QString partShown(const QPainter& painter, const QString& text, double width) {
+  constexpr qsizetype kFirstTry = 16;
+  qsizetype length = kFirstTry;
+  while (length < text.size() && shaped(painter, text.left(length)).width <= width) length *= 2;
+  return text.left(length);
 }
 
 // One line of a caption at its baseline. A text wider than its field is condensed to the field's
@@ -387,7 +434,8 @@ void paintHalo(QPainter& painter, const QPointF& baselineStart, const ShapedLine
 void paintTextLine(QPainter& painter, const TextField& field, const QString& text, double baseline,
                    const PictureInk* ink) {
   const QRectF box = toRect(field.box);
-  const ShapedLine& line = shaped(painter, text);
+  const ShapedLine& line =
+      shaped(painter, field.cutAtEdge ? partShown(painter, text, box.width()) : text);
   const double width = line.width;
   if (width > box.width() && !field.cutAtEdge) {
     painter.save();
