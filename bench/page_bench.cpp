@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -9,8 +10,11 @@
 
 #include "common/random.h"
 #include "main_window/commands.h"
+#include "pages/hand_over.h"
 #include "pages/page_frame.h"
 #include "pages/page_painter.h"
+#include "pages/page_window.h"
+#include "platform/qt_printer.h"
 
 namespace ws {
 namespace {
@@ -74,6 +78,38 @@ void hundredSheetsToPdf(benchmark::State& state, PageKind kind) {
   state.counters["pdf_bytes_per_page"] = static_cast<double>(QFileInfo(path).size()) / kSheets;
 }
 
+class NoMessages final : public Messages {
+ public:
+  void warn(std::string_view, std::string_view) override {}
+};
+
+// A batch as the program runs it where no printer is installed: the hand-over loads, prints and
+// unloads each sheet, and the printer keeps each as its own PDF file. Its bytes per sheet are
+// reported; its peak memory is what /usr/bin/time shows of a run of this benchmark alone.
+void batchToPdfFiles(benchmark::State& state, PageKind kind) {
+  const auto sheets = state.range(0);
+  ParameterBlock block = defaultAnswersFor(kind);
+  const NumberText numbers(",");
+  Generator generator;
+  NoMessages messages;
+  qint64 bytes = 0;
+  for (auto _ : state) {
+    QTemporaryDir folder;
+    QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder.path()});
+    QtPageHost host(printer);
+    PageFrame frame(LoadContext{block, generator, numbers}, printer, nullptr);
+    HandOver handOver(block, numbers, frame, host);
+    handOver.run(kind, std::to_string(sheets));
+    state.PauseTiming();
+    bytes = 0;
+    for (const QFileInfo& file : QDir(folder.path()).entryInfoList(QDir::Files))
+      bytes += file.size();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * sheets);
+  state.counters["pdf_bytes_per_page"] = static_cast<double>(bytes) / static_cast<double>(sheets);
+}
+
 const int registered = [] {
   for (int k = 0; k < kPageKindCount; ++k) {
     const auto kind = static_cast<PageKind>(k);
@@ -85,6 +121,14 @@ const int registered = [] {
     const auto kind = static_cast<PageKind>(k);
     benchmark::RegisterBenchmark(("HundredSheetsPdf/" + std::string(formName(kind))).c_str(),
                                  hundredSheetsToPdf, kind)
+        ->Unit(benchmark::kMillisecond);
+  }
+  for (PageKind kind : {PageKind::Form4, PageKind::Form9}) {
+    benchmark::RegisterBenchmark(("BatchPdfFiles/" + std::string(formName(kind))).c_str(),
+                                 batchToPdfFiles, kind)
+        ->Arg(30)
+        ->Arg(100)
+        ->Arg(300)
         ->Unit(benchmark::kMillisecond);
   }
   return 0;

@@ -381,7 +381,9 @@ void paintHalo(QPainter& painter, const QPointF& baselineStart, const ShapedLine
   constexpr int kSteps = 8;
   std::array<QPointF, kSteps> shifts;
   for (int step = 0; step < kSteps; ++step) {
-    const double angle = 2 * M_PI * step / kSteps;
+    // From straight above round: text extraction takes the copies that follow, all within a tenth
+    // of the font size across, as one letter.
+    const double angle = 2 * M_PI * step / kSteps - M_PI / 2;
     // Whole twips: a PDF writes each shift as a short number.
     shifts[step] =
         QPointF(std::round(kRadius * std::cos(angle)), std::round(kRadius * std::sin(angle)));
