@@ -6,10 +6,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "common/random.h"
 #include "main_window/commands.h"
+#include "pages/artwork.h"
 #include "pages/hand_over.h"
 #include "pages/page_frame.h"
 #include "pages/page_painter.h"
@@ -78,6 +81,32 @@ void hundredSheetsToPdf(benchmark::State& state, PageKind kind) {
   state.counters["pdf_bytes_per_page"] = static_cast<double>(QFileInfo(path).size()) / kSheets;
 }
 
+// One picture alone on 100 PDF pages, at the size its page gives it: what each picture costs a
+// batch, in time and in bytes per sheet.
+void pictureToPdf(benchmark::State& state, const artwork::Slot& slot) {
+  constexpr int kSheets = 100;
+  constexpr int kTwipsPerDesignerPixel = 15;
+  Page page;
+  page.clientWidth = 10875;
+  page.pictures.push_back(picture(
+      "Picture", kSingle, slot.name,
+      {0, 0, slot.pixelWidth * kTwipsPerDesignerPixel, slot.pixelHeight * kTwipsPerDesignerPixel}));
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("picture.pdf"));
+  for (auto _ : state) {
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    for (int sheet = 0; sheet < kSheets; ++sheet) {
+      if (sheet > 0) writer.newPage();
+      paintPage(painter, page, QRectF(0, 0, writer.width(), writer.height()));
+    }
+    painter.end();
+  }
+  state.counters["pdf_bytes_per_page"] = static_cast<double>(QFileInfo(path).size()) / kSheets;
+}
+
 class NoMessages final : public Messages {
  public:
   void warn(std::string_view, std::string_view) override {}
@@ -121,6 +150,13 @@ const int registered = [] {
     const auto kind = static_cast<PageKind>(k);
     benchmark::RegisterBenchmark(("HundredSheetsPdf/" + std::string(formName(kind))).c_str(),
                                  hundredSheetsToPdf, kind)
+        ->Unit(benchmark::kMillisecond);
+  }
+  std::set<std::string_view> pictures;
+  for (const artwork::Slot& slot : artwork::allSlots()) {
+    if (!pictures.insert(slot.name).second) continue;
+    benchmark::RegisterBenchmark(("HundredPicturesPdf/" + std::string(slot.name)).c_str(),
+                                 pictureToPdf, slot)
         ->Unit(benchmark::kMillisecond);
   }
   for (PageKind kind : {PageKind::Form4, PageKind::Form9}) {
