@@ -378,7 +378,7 @@ void paintHalo(QPainter& painter, const QPointF& baselineStart, const ShapedLine
     return;
   }
   const QPointF origin = wholeTwips(baselineStart);
-  constexpr int kSteps = 8;
+  constexpr int kSteps = 6;
   std::array<QPointF, kSteps> shifts;
   for (int step = 0; step < kSteps; ++step) {
     // From straight above round: text extraction takes the copies that follow, all within a tenth
