@@ -211,8 +211,6 @@ class PictureInk {
     }
   }
 
-  bool any() const { return !pictures_.empty(); }
-
   // Whether there is ink under `rect`, given in the painter's present coordinates.
   bool under(const QPainter& painter, const QRectF& rect) const {
     const QRectF onPage = (painter.transform() * worldToPage_).mapRect(rect);
@@ -302,7 +300,7 @@ size_t qHash(const ShapeKey& key, size_t seed = 0) {
   return qHashMulti(seed, key.font, key.dpi, key.text);
 }
 
-const ShapedLine& shaped(const QPainter& painter, const QString& text) {
+ShapedLine shaped(const QPainter& painter, const QString& text) {
   constexpr int kLines = 4096;
   static QCache<ShapeKey, ShapedLine> lines(kLines);
   ShapeKey key{painter.font(), painter.device()->logicalDpiY(), text};
@@ -337,22 +335,92 @@ const ShapedLine& shaped(const QPainter& painter, const QString& text) {
     line->underlineDrop = metrics.underlinePos();
     line->underlineWidth = metrics.lineWidth();
   }
+  const ShapedLine result = *line;
   lines.insert(std::move(key), line);
-  return *line;
+  return result;
 }
 
 QPointF wholeTwips(const QPointF& point) {
   return QPointF(std::round(point.x()), std::round(point.y()));
 }
 
-void drawShaped(QPainter& painter, const QPointF& baselineStart, const ShapedLine& line) {
-  for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(wholeTwips(baselineStart), run);
-  if (line.underline) {
+// Glyphs and underlines set on a page, gathered by font and colour: a PDF writes each lot as one
+// text object instead of one for every caption. Rims go out first, so no rim covers any text.
+class GlyphBatch {
+ public:
+  void addGlyphs(const QGlyphRun& run, const QList<quint32>& glyphs,
+                 const QList<QPointF>& positions, const QColor& colour, bool rim) {
+    if (glyphs.isEmpty()) return;
+    auto& lots = rim ? rimGlyphs_ : textGlyphs_;
+    const QRawFont font = run.rawFont();
+    auto lot = std::find_if(lots.begin(), lots.end(), [&](const GlyphLot& l) {
+      return l.colour == colour && l.run.rawFont() == font;
+    });
+    if (lot == lots.end()) lot = lots.insert(lots.end(), GlyphLot{colour, run, {}, {}});
+    lot->glyphs += glyphs;
+    lot->positions += positions;
+  }
+
+  void addUnderline(const QLineF& line, double width, const QColor& colour, bool rim) {
+    (rim ? rimLines_ : textLines_).push_back({line, width, colour});
+  }
+
+  // Draws everything gathered, in the painter's present coordinates, and starts afresh.
+  void flush(QPainter& painter) {
+    if (rimGlyphs_.empty() && textGlyphs_.empty() && rimLines_.empty() && textLines_.empty())
+      return;
     const QPen pen = painter.pen();
-    painter.setPen(QPen(pen.color(), line.underlineWidth, Qt::SolidLine, Qt::FlatCap));
-    const double y = baselineStart.y() + line.underlineDrop;
-    painter.drawLine(QPointF(baselineStart.x(), y), QPointF(baselineStart.x() + line.width, y));
+    for (auto* lots : {&rimGlyphs_, &textGlyphs_}) {
+      for (GlyphLot& lot : *lots) {
+        painter.setPen(lot.colour);
+        lot.run.setGlyphIndexes(lot.glyphs);
+        lot.run.setPositions(lot.positions);
+        painter.drawGlyphRun(QPointF(0, 0), lot.run);
+      }
+      lots->clear();
+      if (lots == &rimGlyphs_) drawLines(painter, rimLines_);
+    }
+    drawLines(painter, textLines_);
     painter.setPen(pen);
+  }
+
+ private:
+  struct GlyphLot {
+    QColor colour;
+    QGlyphRun run;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+  };
+  struct Underline {
+    QLineF line;
+    double width;
+    QColor colour;
+  };
+
+  static void drawLines(QPainter& painter, std::vector<Underline>& lines) {
+    for (const Underline& u : lines) {
+      painter.setPen(QPen(u.colour, u.width, Qt::SolidLine, Qt::FlatCap));
+      painter.drawLine(u.line);
+    }
+    lines.clear();
+  }
+
+  std::vector<GlyphLot> rimGlyphs_, textGlyphs_;
+  std::vector<Underline> rimLines_, textLines_;
+};
+
+void addShaped(GlyphBatch& batch, const QPointF& baselineStart, const ShapedLine& line,
+               const QColor& colour) {
+  const QPointF origin = wholeTwips(baselineStart);
+  for (const QGlyphRun& run : line.runs) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& position : positions) position += origin;
+    batch.addGlyphs(run, run.glyphIndexes(), positions, colour, false);
+  }
+  if (line.underline) {
+    const double y = baselineStart.y() + line.underlineDrop;
+    batch.addUnderline(QLineF(baselineStart.x(), y, baselineStart.x() + line.width, y),
+                       line.underlineWidth, colour, false);
   }
 }
 
@@ -368,8 +436,8 @@ QRectF inkBounds(const QRawFont& font, quint32 glyph) {
 // The rim is the text itself in white, shifted round a circle: on paper the same as a stroked
 // outline, at a fraction of the cost and of the file size. Only the glyphs on ink get one, and
 // all their shifted copies go out as one run of glyphs.
-void paintHalo(QPainter& painter, const QPointF& baselineStart, const ShapedLine& line,
-               const PictureInk& ink) {
+void addHalo(GlyphBatch& batch, const QPainter& painter, const QPointF& baselineStart,
+             const ShapedLine& line, const PictureInk& ink) {
   constexpr double kRadius = kHaloTwips / 2;
   const QPointF topLeft = baselineStart - QPointF(0, line.ascent);
   const double height = line.ascent + line.descent;
@@ -388,8 +456,6 @@ void paintHalo(QPainter& painter, const QPointF& baselineStart, const ShapedLine
     shifts[step] =
         QPointF(std::round(kRadius * std::cos(angle)), std::round(kRadius * std::sin(angle)));
   }
-  const QPen pen = painter.pen();
-  painter.setPen(Qt::white);
   bool anyOnInk = false;
   for (const QGlyphRun& run : line.runs) {
     const QList<quint32> glyphs = run.glyphIndexes();
@@ -402,24 +468,19 @@ void paintHalo(QPainter& painter, const QPointF& baselineStart, const ShapedLine
       if (!ink.under(painter, glyphInk.adjusted(-kRadius, -kRadius, kRadius, kRadius))) continue;
       for (const QPointF& shift : shifts) {
         rimGlyphs.append(glyphs[k]);
-        rimPositions.append(positions[k] + shift);
+        rimPositions.append(origin + positions[k] + shift);
       }
     }
-    if (rimGlyphs.isEmpty()) continue;
-    anyOnInk = true;
-    QGlyphRun rim = run;
-    rim.setGlyphIndexes(rimGlyphs);
-    rim.setPositions(rimPositions);
-    painter.drawGlyphRun(origin, rim);
+    anyOnInk = anyOnInk || !rimGlyphs.isEmpty();
+    batch.addGlyphs(run, rimGlyphs, rimPositions, Qt::white, true);
   }
   if (anyOnInk && line.underline) {
-    painter.setPen(QPen(Qt::white, line.underlineWidth, Qt::SolidLine, Qt::FlatCap));
     for (const QPointF& shift : shifts) {
       const QPointF start = baselineStart + shift + QPointF(0, line.underlineDrop);
-      painter.drawLine(start, start + QPointF(line.width, 0));
+      batch.addUnderline(QLineF(start, start + QPointF(line.width, 0)), line.underlineWidth,
+                         Qt::white, true);
     }
   }
-  painter.setPen(pen);
 }
 
 // Of a line cut at `width`, a beginning that runs past the cut: what lies further on is never
@@ -434,32 +495,39 @@ QString partShown(const QPainter& painter, const QString& text, double width) {
 // One line of a caption at its baseline. A text wider than its field is condensed to the field's
 // width, so no digit a pupil needs is lost; a field that cuts at its edge is clipped instead.
 void paintTextLine(QPainter& painter, const TextField& field, const QString& text, double baseline,
-                   const PictureInk* ink) {
+                   const PictureInk* ink, GlyphBatch& batch) {
   const QRectF box = toRect(field.box);
-  const ShapedLine& line =
+  const ShapedLine line =
       shaped(painter, field.cutAtEdge ? partShown(painter, text, box.width()) : text);
   const double width = line.width;
   if (width > box.width() && !field.cutAtEdge) {
+    // Under a transform of its own, so drawn at once, after what came before it.
+    batch.flush(painter);
     painter.save();
     painter.translate(box.left(), baseline);
     painter.scale(box.width() / width, 1);
-    if (ink) paintHalo(painter, QPointF(0, 0), line, *ink);
-    drawShaped(painter, QPointF(0, 0), line);
+    if (ink) addHalo(batch, painter, QPointF(0, 0), line, *ink);
+    addShaped(batch, QPointF(0, 0), line, painter.pen().color());
+    batch.flush(painter);
     painter.restore();
     return;
   }
   double x = box.left();
   if (field.align == Align::Centre) x += (box.width() - width) / 2;
   if (field.align == Align::Right) x += box.width() - width;
-  // Placed without a transform of its own: every save and restore costs a PDF page bytes.
-  if (ink) paintHalo(painter, QPointF(x, baseline), line, *ink);
-  drawShaped(painter, QPointF(x, baseline), line);
+  if (ink) addHalo(batch, painter, QPointF(x, baseline), line, *ink);
+  addShaped(batch, QPointF(x, baseline), line, painter.pen().color());
 }
 
 // `ink` is null where no picture lies under the field.
-void paintText(QPainter& painter, const TextField& field, const PictureInk* ink) {
+void paintText(QPainter& painter, const TextField& field, const PictureInk* ink,
+               GlyphBatch& batch) {
   const QRectF box = toRect(field.box);
-  if (field.opaque) painter.fillRect(box, toQColor(field.back));
+  if (field.opaque) {
+    // An opaque field covers the text gathered so far, so that text goes down first.
+    batch.flush(painter);
+    painter.fillRect(box, toQColor(field.back));
+  }
   if (field.caption.empty()) return;
 
   // Setting the font the painter already has would resolve it for the device anew.
@@ -469,6 +537,7 @@ void paintText(QPainter& painter, const TextField& field, const PictureInk* ink)
   const QFontMetricsF metrics(painter.font(), painter.device());
 
   if (field.cutAtEdge) {
+    batch.flush(painter);
     painter.save();
     // Only the right edge cuts; a taller font still shows whole.
     constexpr double kAnyHeight = 1e6;
@@ -478,10 +547,13 @@ void paintText(QPainter& painter, const TextField& field, const PictureInk* ink)
   // A label writes from its top edge down, one line per line of its caption.
   double baseline = box.top() + metrics.ascent();
   for (const QString& line : shownText(field).split(QLatin1Char('\n'))) {
-    paintTextLine(painter, field, line, baseline, field.opaque ? nullptr : ink);
+    paintTextLine(painter, field, line, baseline, field.opaque ? nullptr : ink, batch);
     baseline += metrics.lineSpacing();
   }
-  if (field.cutAtEdge) painter.restore();
+  if (field.cutAtEdge) {
+    batch.flush(painter);
+    painter.restore();
+  }
 }
 
 bool overlaps(const Box& a, const Box& b) {
@@ -516,14 +588,16 @@ void paintPage(QPainter& painter, const Page& page, const QRectF& target) {
   for (const Line& line : page.lines) {
     if (line.visible) paintLine(painter, line);
   }
+  GlyphBatch batch;
   for (const TextField& field : page.texts) {
     if (!field.visible) continue;
     const bool overPicture =
         std::any_of(page.pictures.begin(), page.pictures.end(), [&](const Picture& picture) {
           return picture.visible && overlaps(picture.box, field.box);
         });
-    paintText(painter, field, overPicture ? &ink : nullptr);
+    paintText(painter, field, overPicture ? &ink : nullptr, batch);
   }
+  batch.flush(painter);
   painter.restore();
 }
 
