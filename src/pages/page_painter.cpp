@@ -486,8 +486,9 @@ void addHalo(GlyphBatch& batch, const QPainter& painter, const QPointF& baseline
 // Of a line cut at `width`, a beginning that runs past the cut: what lies further on is never
 // seen, so it is neither shaped nor written out.
 QString partShown(const QPainter& painter, const QString& text, double width) {
-  constexpr qsizetype kFirstTry = 16;
-  qsizetype length = kFirstTry;
+  // As many letters as fit at half an em each, and more if that falls short.
+  const int em = std::max(1, painter.font().pixelSize());
+  qsizetype length = std::max<qsizetype>(1, qCeil(2 * width / em));
   while (length < text.size() && shaped(painter, text.left(length)).width <= width) length *= 2;
   return text.left(length);
 }
