@@ -30,10 +30,16 @@ test: build
 	@if [ "$$(id -u)" -eq 0 ]; then scripts/test-printer >/dev/null || echo "Yazıcı kurulamadı / no test printer: print tests will be skipped"; fi
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=$(ASAN_OPTIONS) ctest --output-on-failure -j $(JOBS)
 
+# Where it is at hand, the bare-painter floor that batches are held against runs first, in the
+# same run, so its figures and the program's come from one machine at one time.
+FLOOR ?= ../shared/bench-floor
+
 bench: deps
 	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DWS_BENCHMARKS=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
+	@if [ -x "$(FLOOR)/run" ]; then FLOOR_BUILD=$(abspath $(BUILD))-floor "$(FLOOR)/run"; \
+	else echo "No floor at $(FLOOR) (set FLOOR=...): program figures only"; fi
 	cd $(BUILD)-bench && QT_QPA_PLATFORM=offscreen ./bench/ws_bench $(BENCH_FLAGS)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-floor

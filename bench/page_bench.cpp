@@ -1,15 +1,23 @@
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "common/random.h"
 #include "main_window/commands.h"
+#include "pages/artwork.h"
+#include "pages/hand_over.h"
 #include "pages/page_frame.h"
 #include "pages/page_painter.h"
+#include "pages/page_window.h"
+#include "platform/qt_printer.h"
 
 namespace ws {
 namespace {
@@ -49,24 +57,86 @@ void loadAndPaint(benchmark::State& state, PageKind kind) {
 }
 
 // A batch as the PDF fallback writes it, but all sheets in one file: each sheet freshly drawn.
+// The file's bytes per sheet are reported beside the time.
 void hundredSheetsToPdf(benchmark::State& state, PageKind kind) {
+  constexpr int kSheets = 100;
   const ParameterBlock block = defaultAnswersFor(kind);
   const NumberText numbers(",");
   Generator generator;
   QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("sheets.pdf"));
   for (auto _ : state) {
-    QPdfWriter writer(folder.filePath(QStringLiteral("sheets.pdf")));
+    QPdfWriter writer(path);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setResolution(1200);
     QPainter painter(&writer);
-    for (int sheet = 0; sheet < 100; ++sheet) {
+    for (int sheet = 0; sheet < kSheets; ++sheet) {
       if (sheet > 0) writer.newPage();
       const Page page = drawPage(kind, LoadContext{block, generator, numbers});
       paintPage(painter, page, QRectF(0, 0, writer.width(), writer.height()));
     }
     painter.end();
   }
-  state.SetItemsProcessed(state.iterations() * 100);
+  state.SetItemsProcessed(state.iterations() * kSheets);
+  state.counters["pdf_bytes_per_page"] = static_cast<double>(QFileInfo(path).size()) / kSheets;
+}
+
+// One picture alone on 100 PDF pages, at the size its page gives it: what each picture costs a
+// batch, in time and in bytes per sheet.
+void pictureToPdf(benchmark::State& state, const artwork::Slot& slot) {
+  constexpr int kSheets = 100;
+  constexpr int kTwipsPerDesignerPixel = 15;
+  Page page;
+  page.clientWidth = 10875;
+  page.pictures.push_back(picture(
+      "Picture", kSingle, slot.name,
+      {0, 0, slot.pixelWidth * kTwipsPerDesignerPixel, slot.pixelHeight * kTwipsPerDesignerPixel}));
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("picture.pdf"));
+  for (auto _ : state) {
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    for (int sheet = 0; sheet < kSheets; ++sheet) {
+      if (sheet > 0) writer.newPage();
+      paintPage(painter, page, QRectF(0, 0, writer.width(), writer.height()));
+    }
+    painter.end();
+  }
+  state.counters["pdf_bytes_per_page"] = static_cast<double>(QFileInfo(path).size()) / kSheets;
+}
+
+class NoMessages final : public Messages {
+ public:
+  void warn(std::string_view, std::string_view) override {}
+};
+
+// A batch as the program runs it where no printer is installed: the hand-over loads, prints and
+// unloads each sheet, and the printer keeps each as its own PDF file. Its bytes per sheet are
+// reported; its peak memory is what /usr/bin/time shows of a run of this benchmark alone.
+void batchToPdfFiles(benchmark::State& state, PageKind kind) {
+  const auto sheets = state.range(0);
+  ParameterBlock block = defaultAnswersFor(kind);
+  const NumberText numbers(",");
+  Generator generator;
+  NoMessages messages;
+  qint64 bytes = 0;
+  for (auto _ : state) {
+    QTemporaryDir folder;
+    QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder.path()});
+    QtPageHost host(printer);
+    PageFrame frame(LoadContext{block, generator, numbers}, printer, nullptr);
+    HandOver handOver(block, numbers, frame, host);
+    handOver.run(kind, std::to_string(sheets));
+    state.PauseTiming();
+    bytes = 0;
+    for (const QFileInfo& file : QDir(folder.path()).entryInfoList(QDir::Files))
+      bytes += file.size();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * sheets);
+  state.counters["pdf_bytes_per_page"] = static_cast<double>(bytes) / static_cast<double>(sheets);
 }
 
 const int registered = [] {
@@ -76,11 +146,27 @@ const int registered = [] {
                                  loadAndPaint, kind)
         ->Unit(benchmark::kMillisecond);
   }
-  benchmark::RegisterBenchmark("HundredSheetsPdf/Form4_ColumnMultiplication", hundredSheetsToPdf,
-                               PageKind::Form4)
-      ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("HundredSheetsPdf/Form9_Clocks", hundredSheetsToPdf, PageKind::Form9)
-      ->Unit(benchmark::kMillisecond);
+  for (int k = 0; k < kPageKindCount; ++k) {
+    const auto kind = static_cast<PageKind>(k);
+    benchmark::RegisterBenchmark(("HundredSheetsPdf/" + std::string(formName(kind))).c_str(),
+                                 hundredSheetsToPdf, kind)
+        ->Unit(benchmark::kMillisecond);
+  }
+  std::set<std::string_view> pictures;
+  for (const artwork::Slot& slot : artwork::allSlots()) {
+    if (!pictures.insert(slot.name).second) continue;
+    benchmark::RegisterBenchmark(("HundredPicturesPdf/" + std::string(slot.name)).c_str(),
+                                 pictureToPdf, slot)
+        ->Unit(benchmark::kMillisecond);
+  }
+  for (PageKind kind : {PageKind::Form4, PageKind::Form9}) {
+    benchmark::RegisterBenchmark(("BatchPdfFiles/" + std::string(formName(kind))).c_str(),
+                                 batchToPdfFiles, kind)
+        ->Arg(30)
+        ->Arg(100)
+        ->Arg(300)
+        ->Unit(benchmark::kMillisecond);
+  }
   return 0;
 }();
 

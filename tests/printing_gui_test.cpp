@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "main_window/commands.h"
+#include "main_window/questions.h"
 #include "pages/page_frame.h"
 #include "pages/page_painter.h"
+#include "pages/symbol_font.h"
 #include "platform/qt_printer.h"
 #include "support/doubles.h"
 
@@ -205,6 +211,111 @@ TEST(PagePainter, PatternRowsEndOnAWholeSymbol) {
     const int end = inkRuns(image, row.box).back().right;
     EXPECT_LT(end, row.box.right() - 20) << "the last symbol is whole, not cut at the edge";
     EXPECT_GT(end, row.box.right() - 2 * em) << "the row runs as far as a whole symbol fits";
+  }
+}
+
+// Every page kind's sheet as its first menu command draws it with the default answers.
+std::vector<Page> oneSheetOfEachKind() {
+  std::vector<Page> pages;
+  Generator generator;
+  const NumberText numbers(",");
+  for (int k = 0; k < kPageKindCount; ++k) {
+    const auto kind = static_cast<PageKind>(k);
+    ParameterBlock block;
+    for (const Command* command : allCommands()) {
+      if (command->isTextSheet() || std::get<PageKind>(command->output) != kind) continue;
+      for (const Question& question : command->questions) {
+        if (question.target)
+          block.set(*question.target, std::string(defaultAnswer(question.prompt)));
+      }
+      for (const Constant& constant : command->constants) {
+        block.set(constant.field, std::string(constant.text));
+      }
+      break;
+    }
+    pages.push_back(drawPage(kind, LoadContext{block, generator, numbers}));
+  }
+  return pages;
+}
+
+// Each page on its own A4 sheet, edge to edge, as one PDF.
+void writePdf(const std::vector<Page>& pages, const QString& path) {
+  QPdfWriter writer(path);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  writer.setResolution(1200);
+  QPainter painter(&writer);
+  for (std::size_t k = 0; k < pages.size(); ++k) {
+    if (k > 0) writer.newPage();
+    paintPage(painter, pages[k], QRectF(0, 0, writer.width(), writer.height()));
+  }
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(PagePainter, PdfPageHoldsEveryCaptionOfItsSheet) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP();
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath(QStringLiteral("sheets.pdf"));
+  const std::vector<Page> pages = oneSheetOfEachKind();
+  writePdf(pages, pdf);
+  const auto squeezed = [](QString text) { return text.remove(QRegularExpression("\\s")); };
+  for (std::size_t k = 0; k < pages.size(); ++k) {
+    const QString page = QString::number(k + 1);
+    const QString text =
+        squeezed(run("pdftotext", {"-raw", "-f", page, "-l", page, "-enc", "UTF-8", pdf, "-"}));
+    for (const TextField& field : pages[k].texts) {
+      // Symbol captions are codes, not text; a row cut at its edge shows only its beginning.
+      if (!field.visible || field.font.family == kSymbolFontFamily || field.cutAtEdge) continue;
+      EXPECT_TRUE(text.contains(squeezed(QString::fromStdString(field.caption))))
+          << pages[k].form << " " << field.name << "(" << field.index << ") " << field.caption;
+    }
+  }
+}
+
+// The preview copies pictures from images made at its own pixels and sets text once per caption;
+// the printed sheet must carry the same ink, so the pupil gets what the teacher saw.
+TEST(PagePainter, PreviewAndPdfCarryTheSameInk) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) GTEST_SKIP();
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath(QStringLiteral("sheets.pdf"));
+  const std::vector<Page> pages = oneSheetOfEachKind();
+  writePdf(pages, pdf);
+  constexpr int kDotsPerInch = 60;
+  run("pdftoppm", {"-r", QString::number(kDotsPerInch), "-gray", pdf, folder.filePath("page")});
+  const QStringList printed = QDir(folder.path()).entryList({"page*.pgm"}, QDir::Files, QDir::Name);
+  ASSERT_EQ(printed.size(), qsizetype(pages.size()));
+  for (std::size_t k = 0; k < pages.size(); ++k) {
+    const QImage paper = QImage(folder.filePath(printed[k])).convertToFormat(QImage::Format_RGB32);
+    QImage screen(paper.size(), QImage::Format_RGB32);
+    screen.fill(Qt::white);
+    QPainter painter(&screen);
+    paintPage(painter, pages[k], QRectF(screen.rect()));
+    painter.end();
+    // Blocks of a sixth of an inch: what lies where, not how each edge falls on the pixels.
+    constexpr int kBlock = kDotsPerInch / 6;
+    const auto darkness = [&](const QImage& image, int left, int top) {
+      int sum = 0;
+      for (int y = top; y < top + kBlock; ++y) {
+        for (int x = left; x < left + kBlock; ++x) sum += 255 - qGray(image.pixel(x, y));
+      }
+      return sum / (kBlock * kBlock);
+    };
+    int inked = 0, differing = 0;
+    for (int top = 0; top + kBlock <= paper.height(); top += kBlock) {
+      for (int left = 0; left + kBlock <= paper.width(); left += kBlock) {
+        const int a = darkness(paper, left, top), b = darkness(screen, left, top);
+        inked += a > 0 || b > 0;
+        differing += std::abs(a - b) > 48;
+      }
+    }
+    EXPECT_GT(inked, 100) << pages[k].form;
+    EXPECT_LT(differing, inked / 50 + 1) << pages[k].form;
   }
 }
 

@@ -23,7 +23,8 @@ inline constexpr std::string_view kForm6Image2 = "form6_image2";
 inline constexpr std::string_view kForm7Image1 = "form7_image1";
 inline constexpr std::string_view kForm8Image1 = "form8_image1";
 inline constexpr std::string_view kForm8Image2 = "form8_image2";
-// All nine clock faces of Form9 (Picture1(0) to Picture1(8)) show this one picture.
+// All nine clock faces of Form9 (Picture1(0) to Picture1(8)) show this one picture, the one the
+// painter draws itself (pages/clock_face.h) rather than from a file.
 inline constexpr std::string_view kClockFace = "clock_face";
 inline constexpr std::string_view kForm10Image1 = "form10_image1";
 // The shape-pattern page shows the number-pattern page's picture.
