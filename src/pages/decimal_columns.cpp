@@ -24,9 +24,13 @@ constexpr int kProblems = kRows * kColumns;
 constexpr int kCellWidth = 1215;
 constexpr int kCellHeight = 375;
 constexpr int kLineStep = 360;
-constexpr int kFractionOffset = 1440;  // from a whole-part cell to its fraction cell
+// A number's whole part and fraction stand a comma's width apart, each 60 twips in from the
+// designer's cells, so it reads "7,5" and not "7 , 5"; the answer's places keep the designer's
+// room around the comma to write in.
+constexpr int kFractionOffset = 1440;  // from a problem's left edge to its fraction cell
+constexpr int kTowardsComma = 60;
 // Each comma sits on its number's baseline, in the middle of the gap between the whole-part
-// and fraction cells, so it stays close to the digits on either side.
+// and fraction cells.
 constexpr int kCommaOffset = 1140;
 constexpr int kCommaSize = 375;
 
@@ -81,11 +85,12 @@ Page design(const DecimalPage& kind) {
     const int top = kind.rowTops[k / kColumns];
     for (int line = 0; line < 3; ++line) {
       const int lineTop = top + line * kLineStep;
+      const int inwards = line < 2 ? kTowardsComma : 0;
       page.texts.push_back(
-          numberCell(kLines[line].first, k, {left, lineTop, kCellWidth, kCellHeight}));
-      page.texts.push_back(numberCell(kLines[line].second, k,
-                                      {left + kFractionOffset, lineTop, kCellWidth, kCellHeight},
-                                      Align::Left));
+          numberCell(kLines[line].first, k, {left + inwards, lineTop, kCellWidth, kCellHeight}));
+      page.texts.push_back(numberCell(
+          kLines[line].second, k,
+          {left + kFractionOffset - inwards, lineTop, kCellWidth, kCellHeight}, Align::Left));
       TextField comma =
           numberCell("Label5", 3 * k + line, {left + kCommaOffset, lineTop, kCommaSize, kCommaSize},
                      Align::Centre);
