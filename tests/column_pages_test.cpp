@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "common/number_draw.h"
 #include "pages/page_frame.h"
 #include "support/scripted_fractions.h"
 
