@@ -56,13 +56,11 @@ void loadAndPaint(benchmark::State& state, PageKind kind) {
   }
 }
 
-// A batch as the PDF fallback writes it, but all sheets in one file: each sheet freshly drawn.
-// The file's bytes per sheet are reported beside the time.
-void hundredSheetsToPdf(benchmark::State& state, PageKind kind) {
+// 100 pages, each from `pageFor()`, into one PDF as the PDF fallback writes them; the file's
+// bytes per page are reported beside the time.
+template <typename PageFor>
+void hundredPagesToPdf(benchmark::State& state, PageFor pageFor) {
   constexpr int kSheets = 100;
-  const ParameterBlock block = defaultAnswersFor(kind);
-  const NumberText numbers(",");
-  Generator generator;
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("sheets.pdf"));
   for (auto _ : state) {
@@ -72,8 +70,7 @@ void hundredSheetsToPdf(benchmark::State& state, PageKind kind) {
     QPainter painter(&writer);
     for (int sheet = 0; sheet < kSheets; ++sheet) {
       if (sheet > 0) writer.newPage();
-      const Page page = drawPage(kind, LoadContext{block, generator, numbers});
-      paintPage(painter, page, QRectF(0, 0, writer.width(), writer.height()));
+      paintPage(painter, pageFor(), QRectF(0, 0, writer.width(), writer.height()));
     }
     painter.end();
   }
@@ -81,30 +78,24 @@ void hundredSheetsToPdf(benchmark::State& state, PageKind kind) {
   state.counters["pdf_bytes_per_page"] = static_cast<double>(QFileInfo(path).size()) / kSheets;
 }
 
+// A batch, all sheets in one file: each sheet freshly drawn.
+void hundredSheetsToPdf(benchmark::State& state, PageKind kind) {
+  const ParameterBlock block = defaultAnswersFor(kind);
+  const NumberText numbers(",");
+  Generator generator;
+  hundredPagesToPdf(state, [&] { return drawPage(kind, LoadContext{block, generator, numbers}); });
+}
+
 // One picture alone on 100 PDF pages, at the size its page gives it: what each picture costs a
 // batch, in time and in bytes per sheet.
 void pictureToPdf(benchmark::State& state, const artwork::Slot& slot) {
-  constexpr int kSheets = 100;
   constexpr int kTwipsPerDesignerPixel = 15;
   Page page;
   page.clientWidth = 10875;
   page.pictures.push_back(picture(
       "Picture", kSingle, slot.name,
       {0, 0, slot.pixelWidth * kTwipsPerDesignerPixel, slot.pixelHeight * kTwipsPerDesignerPixel}));
-  QTemporaryDir folder;
-  const QString path = folder.filePath(QStringLiteral("picture.pdf"));
-  for (auto _ : state) {
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setResolution(1200);
-    QPainter painter(&writer);
-    for (int sheet = 0; sheet < kSheets; ++sheet) {
-      if (sheet > 0) writer.newPage();
-      paintPage(painter, page, QRectF(0, 0, writer.width(), writer.height()));
-    }
-    painter.end();
-  }
-  state.counters["pdf_bytes_per_page"] = static_cast<double>(QFileInfo(path).size()) / kSheets;
+  hundredPagesToPdf(state, [&]() -> const Page& { return page; });
 }
 
 class NoMessages final : public Messages {
