@@ -8,10 +8,13 @@ ASAN_OPTIONS ?= detect_leaks=0
 # Medians of five runs: the figures the README quotes.
 BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps test-deps configure build run test bench clean
 
 deps:
 	@scripts/install-deps
+
+test-deps:
+	@scripts/install-deps --test
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
@@ -24,11 +27,11 @@ build: deps configure
 run: build
 	./$(BUILD)/calisma-sayfalari
 
-# Where the machine allows it (root, CUPS installable), a local CUPS queue that saves
-# its jobs to a folder stands in as the default printer for the print tests.
-test: build
-	@if [ "$$(id -u)" -eq 0 ]; then scripts/test-printer >/dev/null || echo "Yazıcı kurulamadı / no test printer: print tests will be skipped"; fi
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=$(ASAN_OPTIONS) ctest --output-on-failure -j $(JOBS)
+# The tests run beside a print server of their own, whose default printer saves its jobs
+# to a folder; the machine's printers are not touched.
+test: test-deps build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=$(ASAN_OPTIONS) \
+	  "$(CURDIR)/scripts/with-test-printer" ctest --output-on-failure -j $(JOBS)
 
 # Where it is at hand, the bare-painter floor that batches are held against runs first, in the
 # same run, so its figures and the program's come from one machine at one time.
