@@ -14,7 +14,7 @@ namespace {
 
 class NoEditor final : public Editor {
  public:
-  std::optional<std::string> start(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> start(const std::string&, Failed) override { return std::nullopt; }
 };
 
 class NoMessages final : public Messages {

@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 
-#include <cerrno>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -27,7 +23,7 @@ namespace fs = std::filesystem;
 // The text sheets on a real file in a fresh folder; the fixture stands in for the editor.
 class TextSheetsOnDisk : public testing::Test, public Editor {
  protected:
-  std::optional<std::string> start(const std::string& path) override {
+  std::optional<std::string> start(const std::string& path, Failed) override {
     started_.push_back(path);
     return std::nullopt;
   }
@@ -131,34 +127,6 @@ TEST_F(TextSheetsOnDisk, NoDivisionLineDividesByZero) {
     }
   }
   EXPECT_EQ(count, 10000);
-}
-
-TEST_F(TextSheetsOnDisk, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas) {
-  Generator generator;
-  auto expectRefused = [&](TextFile& file, int error) {
-    const std::string left = run("mnuonyuzbincarpma", {"3", "100"}, generator, file);
-    EXPECT_TRUE(started_.empty());
-    const auto shown = std::exchange(messages_.shown, {});
-    const std::string text = shown.size() == 1 ? shown[0].second : "one message expected";
-    EXPECT_NE(text.find(file.path()), std::string::npos) << text;
-    EXPECT_NE(text.find(std::generic_category().message(error)), std::string::npos) << text;
-    return left;
-  };
-  fs::create_directory(path_);
-  expectRefused(file_, EISDIR);
-  fs::remove(path_);
-  AppendingTextFile full("/dev/full");
-  expectRefused(full, ENOSPC);
-
-  // A write stopped part way by the file size limit takes back what it wrote.
-  std::ofstream(path_) << "1+1=...\r\n";
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const rlimit lowered{64, saved.rlim_max};
-  std::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of ending the process
-  setrlimit(RLIMIT_FSIZE, &lowered);
-  EXPECT_EQ(expectRefused(file_, EFBIG), "1+1=...\r\n");
-  setrlimit(RLIMIT_FSIZE, &saved);
 }
 
 }  // namespace

@@ -1,21 +1,40 @@
 #include "main_window/text_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cassert>
 #include <cerrno>
 #include <system_error>
+#include <utility>
 
 namespace ws {
 
 namespace {
 
-std::string reason(int error) { return std::generic_category().message(error); }
+TextFileFault systemFault(int error) {
+  return {std::generic_category().message(error ? error : EIO), true, false};
+}
+
+TextFileFault notAFile(mode_t mode) {
+  if (S_ISDIR(mode)) return systemFault(EISDIR);
+  const char* what = S_ISFIFO(mode)                   ? "bir FIFO (adlandırılmış boru)"
+                     : S_ISSOCK(mode)                 ? "bir soket"
+                     : S_ISCHR(mode) || S_ISBLK(mode) ? "bir aygıt"
+                                                      : "başka bir şey";
+  return {std::string("Bu adda bir dosya değil, ") + what +
+              " var; satırlar yalnızca normal bir dosyaya yazılır.",
+          false, false};
+}
 
 }  // namespace
 
 AppendingTextFile::AppendingTextFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 AppendingTextFile::~AppendingTextFile() {
-  if (file_) std::fclose(file_);
+  if (fd_ >= 0) ::close(fd_);
 }
 
 std::string AppendingTextFile::path() const {
@@ -24,50 +43,77 @@ std::string AppendingTextFile::path() const {
   return (full.empty() ? path_ : full).string();
 }
 
-std::optional<std::string> AppendingTextFile::open() {
-  assert(!file_ && "the text file is opened once per command");
-  std::error_code ignored;
-  existed_ = std::filesystem::exists(path_, ignored);
-  error_ = 0;
-  errno = 0;
-  // Binary, so that the CR LF line ends are written as they are on every system.
-  file_ = std::fopen(path_.string().c_str(), "ab");
-  if (!file_) return reason(errno ? errno : EIO);
-  originalLength_ = std::fseek(file_, 0, SEEK_END) == 0 ? std::ftell(file_) : -1;
+std::optional<TextFileFault> AppendingTextFile::open() {
+  assert(fd_ < 0 && "the text file is opened once per command");
+  sheet_.clear();
+  const std::string name = path_.string();
+  // A FIFO would hold the program until something reads it, and a device or a socket would
+  // swallow the lines: only a plain file (or a link to one) is opened at all.
+  struct stat info {};
+  if (::stat(name.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return notAFile(info.st_mode);
+  fd_ =
+      ::open(name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  if (fd_ < 0) return systemFault(errno);
+  // The name may have changed hands since it was looked at.
+  const bool looked = ::fstat(fd_, &info) == 0;
+  if (!looked || !S_ISREG(info.st_mode)) {
+    const TextFileFault fault = looked ? notAFile(info.st_mode) : systemFault(errno);
+    ::close(std::exchange(fd_, -1));
+    return fault;
+  }
   return std::nullopt;
 }
 
-void AppendingTextFile::fail(int error) {
-  if (error_ == 0) error_ = error ? error : EIO;
-}
-
 void AppendingTextFile::writeLine(std::string_view line) {
-  assert(file_ && "lines are written between open and close");
-  if (error_) return;
-  errno = 0;
-  if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() ||
-      std::fwrite("\r\n", 1, 2, file_) != 2) {
-    fail(errno);
-  }
+  assert(fd_ >= 0 && "lines are written between open and close");
+  sheet_ += line;
+  sheet_ += "\r\n";
 }
 
-std::optional<std::string> AppendingTextFile::close() {
-  assert(file_ && "close follows open");
-  errno = 0;
-  if (!error_ && std::fflush(file_) != 0) fail(errno);
-  errno = 0;
-  if (std::fclose(file_) != 0) fail(errno);
-  file_ = nullptr;
-  if (!error_) return std::nullopt;
-
-  // Half a sheet is worse than none: take the file back to what it held.
-  std::error_code ignored;
-  if (!existed_) {
-    std::filesystem::remove(path_, ignored);
-  } else if (originalLength_ >= 0 && std::filesystem::is_regular_file(path_, ignored)) {
-    std::filesystem::resize_file(path_, static_cast<std::uintmax_t>(originalLength_), ignored);
+std::optional<TextFileFault> AppendingTextFile::append() {
+  if (sheet_.empty()) return std::nullopt;
+  // Everyone who appends holds the lock for the whole sheet and its taking back, so no other
+  // sheet lands in the middle of this one, or behind it before it is taken back. Where the
+  // file system has no locks the sheet is still written, as one piece.
+  while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
   }
-  return reason(error_);
+  struct stat info {};
+  const off_t before = ::fstat(fd_, &info) == 0 ? info.st_size : -1;
+  std::size_t written = 0;
+  int error = 0;
+  while (written < sheet_.size()) {
+    const ssize_t n = ::write(fd_, sheet_.data() + written, sheet_.size() - written);
+    if (n > 0) {
+      written += static_cast<std::size_t>(n);
+    } else if (n < 0 && errno != EINTR) {
+      error = errno;
+      break;
+    } else if (n == 0) {
+      error = EIO;
+      break;
+    }
+  }
+  std::optional<TextFileFault> fault;
+  if (error) {
+    // Half a sheet is worse than none: take back what this sheet wrote, and only that.
+    fault = systemFault(error);
+    fault->partLeft = written > 0 && (before < 0 || ::ftruncate(fd_, before) != 0);
+  }
+  ::flock(fd_, LOCK_UN);
+  return fault;
+}
+
+std::optional<TextFileFault> AppendingTextFile::close() {
+  assert(fd_ >= 0 && "close follows open");
+  std::optional<TextFileFault> fault = append();
+  const bool wrote = !sheet_.empty() && !fault;
+  sheet_.clear();
+  if (::close(std::exchange(fd_, -1)) != 0 && !fault && errno != EINTR) {
+    // Too late to take anything back: what the file keeps of the sheet is not known.
+    fault = systemFault(errno);
+    fault->partLeft = wrote;
+  }
+  return fault;
 }
 
 }  // namespace ws

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,50 +11,59 @@ namespace ws {
 // The text sheets' file: a relative name, so it lies in the current directory.
 inline constexpr std::string_view kTextFileName = "ruvakto.txt";
 
-// The file the text sheets append their lines to. Failures come back as the
-// system's own reason, for the message to the user.
+// Why a sheet did not reach the file.
+struct TextFileFault {
+  std::string reason;
+  bool systemReason = true;  // the system's own words; otherwise the program's
+  bool partLeft = false;     // part of the sheet could not be taken back and stays in the file
+};
+
+// The file the text sheets append their lines to.
 class TextFile {
  public:
   virtual ~TextFile() = default;
   // The file's full name, as the user would look for it.
   virtual std::string path() const = 0;
   // Opens for appending, creating the file when it is missing.
-  virtual std::optional<std::string> open() = 0;
+  virtual std::optional<TextFileFault> open() = 0;
   // Appends the line and its CR LF.
   virtual void writeLine(std::string_view line) = 0;
-  // Closes the file with every line on disk. When any write failed, the file is
-  // brought back to what it held at open and the reason comes back.
-  virtual std::optional<std::string> close() = 0;
+  // Closes the file with every line in it. When a write failed, the file is brought back to
+  // what it held before this sheet and the reason comes back.
+  virtual std::optional<TextFileFault> close() = 0;
 };
 
 // The program that shows the file to the user; it is started, never waited for.
 class Editor {
  public:
+  // Told when a started editor ends with an error, which may be long after start returned;
+  // whatever it refers to must live as long as the editor.
+  using Failed = std::function<void(const std::string& reason)>;
+
   virtual ~Editor() = default;
   // The reason when the editor could not be started.
-  virtual std::optional<std::string> start(const std::string& path) = 0;
+  virtual std::optional<std::string> start(const std::string& path, Failed failed) = 0;
 };
 
-// The real file, appended to as it stands: nothing is inserted before the new
-// lines, even when the last line has no line end.
+// The real file, appended to as it stands: nothing is inserted before the new lines, even
+// when the last line has no line end. A sheet goes in as one piece under an exclusive lock,
+// so sheets of programs writing at the same time neither mix nor take each other back.
 class AppendingTextFile final : public TextFile {
  public:
   explicit AppendingTextFile(std::filesystem::path path = std::filesystem::path(kTextFileName));
   ~AppendingTextFile() override;
 
   std::string path() const override;
-  std::optional<std::string> open() override;
+  std::optional<TextFileFault> open() override;
   void writeLine(std::string_view line) override;
-  std::optional<std::string> close() override;
+  std::optional<TextFileFault> close() override;
 
  private:
-  void fail(int error);
+  std::optional<TextFileFault> append();
 
   std::filesystem::path path_;
-  std::FILE* file_ = nullptr;
-  bool existed_ = false;
-  long originalLength_ = 0;
-  int error_ = 0;
+  int fd_ = -1;
+  std::string sheet_;
 };
 
 }  // namespace ws

@@ -117,8 +117,15 @@ const TextSheets::Sheet& sheetFor(TextSheetKind kind) {
   return addition;
 }
 
-std::string cannotWrite(const std::string& path, const std::string& reason) {
-  return "\"" + path + "\" dosyasına yazılamadı.\nSistemin bildirdiği neden: " + reason;
+std::string cannotWrite(const std::string& path, const TextFileFault& fault) {
+  std::string text = "\"" + path + "\" dosyasına yazılamadı.\n" +
+                     (fault.systemReason ? "Sistemin bildirdiği neden: " : "") + fault.reason;
+  if (fault.partLeft) {
+    text +=
+        "\nYazılan satırlar geri alınamadı: sayfanın bir kısmı dosyanın sonunda kaldı. Dosyayı "
+        "açıp bu satırları silebilirsiniz.";
+  }
+  return text;
 }
 
 std::string cannotOpenEditor(const std::string& path, const std::string& reason) {
@@ -180,19 +187,22 @@ void TextSheets::run(const Command& command, const std::vector<std::string>& ans
   assert(given.count <= kMaxCount && "the command refuses larger counts");
   const Sheet& sheet = sheetFor(std::get<TextSheetKind>(command.output));
 
-  if (auto reason = file_.open()) {
-    messages_.warn(command.title, cannotWrite(file_.path(), *reason));
+  if (auto fault = file_.open()) {
+    messages_.warn(command.title, cannotWrite(file_.path(), *fault));
     return;
   }
   for (int k = 1; k <= given.count; ++k) writeRepetition(sheet, given);
-  if (auto reason = file_.close()) {
-    messages_.warn(command.title, cannotWrite(file_.path(), *reason));
+  if (auto fault = file_.close()) {
+    messages_.warn(command.title, cannotWrite(file_.path(), *fault));
     return;
   }
   const std::string path = file_.path();
-  if (auto reason = editor_.start(path)) {
-    messages_.warn(command.title, cannotOpenEditor(path, *reason));
-  }
+  // An editor that starts but then fails is told when it ends, perhaps after this command.
+  auto failed = [&messages = messages_, title = std::string(command.title),
+                 path](const std::string& reason) {
+    messages.warn(title, cannotOpenEditor(path, reason));
+  };
+  if (auto reason = editor_.start(path, failed)) failed(*reason);
 }
 
 void TextSheets::writeRepetition(const Sheet& sheet, const Answers& given) {

@@ -1,0 +1,249 @@
+#include "main_window/text_file.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <stdlib.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "main_window/commands.h"
+#include "main_window/text_sheets.h"
+#include "support/doubles.h"
+#include "support/small_disk.h"
+
+namespace ws {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kKnown =
+    "5+3=...\r\nÖğretmenin notu";  // an earlier sheet and a note, no line end
+
+std::string contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A file size limit for this process, with the write failing instead of ending it, as in the
+// program; both are put back at the end of the scope.
+class SizeLimit {
+ public:
+  explicit SizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    signal_ = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit lowered{bytes, saved_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~SizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, signal_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*signal_)(int) = nullptr;
+};
+
+// Text sheets on a real file in a fresh folder; the fixture stands in for the editor and keeps
+// what a started editor would be told to report.
+class TextFileFaults : public testing::Test, public Editor {
+ protected:
+  std::optional<std::string> start(const std::string& path, Failed failed) override {
+    started_.push_back(path);
+    failed_ = std::move(failed);
+    return std::nullopt;
+  }
+  ~TextFileFaults() override { fs::remove_all(dir_); }
+
+  // Runs a sheet of `lines` additions into `file`; the one message it gave, or "".
+  std::string run(TextFile& file, int lines = 100, const char* item = "mnuyanyanatoplama") {
+    messages_.shown.clear();
+    const std::vector<std::string> answers{"4", "4", std::to_string(lines)};
+    TextSheets(block_, generator_, numbers_, file, *this, messages_)
+        .run(*findCommand(item), answers);
+    EXPECT_LE(messages_.shown.size(), 1u);
+    return messages_.shown.empty() ? "" : messages_.shown[0].second;
+  }
+
+  const fs::path dir_ =
+      mkdtemp((fs::temp_directory_path() / "ruvakto-test-XXXXXX").string().data());
+  const fs::path path_ = dir_ / "ruvakto.txt";
+  ParameterBlock block_;
+  Generator generator_;
+  NumberText numbers_{","};
+  AppendingTextFile file_{path_};
+  test::RecordingMessages messages_;
+  std::vector<std::string> started_;
+  Failed failed_;
+};
+
+TEST_F(TextFileFaults, OnlyAPlainFileTakesTheLinesAndNothingWaitsForAReader) {
+  alarm(20);  // a write that waits for a reader ends the test here instead of hanging it
+  const auto expectRefused = [&](const char* what, const std::string& reason) {
+    SCOPED_TRACE(what);
+    const std::string told = run(file_);
+    EXPECT_NE(told.find("\"" + path_.string() + "\" dosyasına yazılamadı."), std::string::npos);
+    EXPECT_NE(told.find(reason), std::string::npos) << told;
+    EXPECT_TRUE(started_.empty());
+  };
+  ASSERT_EQ(mkfifo(path_.c_str(), 0644), 0);
+  expectRefused("a FIFO", "Bu adda bir dosya değil, bir FIFO (adlandırılmış boru) var");
+  const int reader = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK);
+  expectRefused("a FIFO with a reader", "FIFO");
+  char byte;
+  EXPECT_EQ(::read(reader, &byte, 1), 0);  // nothing was written into it
+  ::close(reader);
+  fs::remove(path_);
+
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+  std::strncpy(address.sun_path, path_.c_str(), sizeof address.sun_path - 1);
+  ASSERT_EQ(bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  expectRefused("a socket", "bir soket var");
+  ::close(socket);
+  fs::remove(path_);
+  fs::create_symlink("/dev/null", path_);
+  expectRefused("a device", "bir aygıt var");
+  fs::remove(path_);
+  fs::create_directory(path_);
+  expectRefused("a folder", std::generic_category().message(EISDIR));
+  fs::remove(path_);
+  alarm(0);
+
+  // A link to a plain file is followed: the lines land in the file it names.
+  std::ofstream(dir_ / "elsewhere.txt", std::ios::binary) << kKnown;
+  fs::create_symlink(dir_ / "elsewhere.txt", path_);
+  EXPECT_EQ(run(file_, 1), "");
+  const std::string linked = contents(dir_ / "elsewhere.txt");
+  EXPECT_TRUE(linked.starts_with(kKnown) && linked.ends_with("=...\r\n")) << linked;
+}
+
+TEST_F(TextFileFaults, ASheetThatDoesNotFitIsTakenBackToWhatTheFileHeld) {
+  const auto expectTakenBack = [&](TextFile& file, const fs::path& path, int error) {
+    std::ofstream(path, std::ios::binary) << kKnown;
+    const std::string told = run(file, 10000);
+    EXPECT_NE(told.find(std::generic_category().message(error)), std::string::npos) << told;
+    EXPECT_EQ(told.find("geri alınamadı"), std::string::npos) << told;
+    EXPECT_EQ(contents(path), kKnown);
+    EXPECT_TRUE(started_.empty());
+  };
+  {
+    SizeLimit limit(kKnown.size() + 4000);
+    expectTakenBack(file_, path_, EFBIG);
+  }
+  test::SmallDisk disk(64 * 1024);
+  if (disk.available()) {
+    AppendingTextFile onDisk(disk.path() / "ruvakto.txt");
+    expectTakenBack(onDisk, disk.path() / "ruvakto.txt", ENOSPC);
+  }
+
+  // A sheet that another program appended after this one opened the file stays.
+  std::ofstream(path_, std::ios::binary) << kKnown;
+  ASSERT_FALSE(file_.open());
+  AppendingTextFile other(path_);
+  ASSERT_FALSE(other.open());
+  other.writeLine("1+2=...");
+  ASSERT_FALSE(other.close());
+  for (int k = 0; k < 1000; ++k) file_.writeLine("12345+67890=...");
+  {
+    SizeLimit limit(kKnown.size() + 4000);
+    EXPECT_TRUE(file_.close());
+  }
+  EXPECT_EQ(contents(path_), kKnown + "1+2=...\r\n");
+
+  // An append-only file keeps what was written: the user is told that part of the sheet stays.
+  std::ofstream(path_, std::ios::binary) << kKnown;
+  const int fd = ::open(path_.c_str(), O_RDONLY);
+  int flags = 0;
+  const bool appendOnly = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                          ioctl(fd, FS_IOC_SETFLAGS, &(flags |= FS_APPEND_FL)) == 0;
+  if (appendOnly) {
+    SizeLimit limit(kKnown.size() + 4000);
+    const std::string told = run(file_, 10000);
+    EXPECT_NE(told.find("sayfanın bir kısmı dosyanın sonunda kaldı"), std::string::npos) << told;
+    EXPECT_EQ(contents(path_).size(), kKnown.size() + 4000);
+  }
+  flags &= ~FS_APPEND_FL;
+  if (appendOnly) ioctl(fd, FS_IOC_SETFLAGS, &flags);
+  ::close(fd);
+  if (!disk.available() || !appendOnly) GTEST_SKIP() << "no small disk or append-only file here";
+}
+
+TEST_F(TextFileFaults, TwoProgramsAppendingAtOnceKeepEveryLineAndEverySheetWhole) {
+  // One program adds, the other multiplies and meets a size limit part way: its sheets that do
+  // not fit are taken back, and never a sheet of the other program.
+  constexpr int kSheets = 40, kLines = 300;
+  const auto program = [&](const char* item, rlim_t limit) {
+    const pid_t child = fork();
+    if (child != 0) return child;
+    std::optional<SizeLimit> size;
+    if (limit) size.emplace(limit);
+    int failed = 0;
+    for (int k = 0; k < kSheets; ++k) failed += !run(file_, kLines, item).empty();
+    _exit(failed);
+  };
+  const pid_t adder = program("mnuyanyanatoplama", 0);
+  const pid_t multiplier = program("mnuyanyanacarpma", 100000);
+  int added = 0, multiplied = 0;
+  ASSERT_EQ(waitpid(adder, &added, 0), adder);
+  ASSERT_EQ(waitpid(multiplier, &multiplied, 0), multiplier);
+  ASSERT_TRUE(WIFEXITED(added) && WIFEXITED(multiplied));
+  EXPECT_EQ(WEXITSTATUS(added), 0);
+  const int multiplierFailed = WEXITSTATUS(multiplied);
+  EXPECT_GT(multiplierFailed, 0);
+
+  std::istringstream lines(contents(path_));
+  const std::regex whole(R"(\d+([+x])\d+=\.\.\.\r)");
+  std::map<char, int> count;
+  char sign = 0;
+  int length = 0;
+  for (std::string line; std::getline(lines, line);) {
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(line, match, whole)) << line;
+    const char now = match[1].str()[0];
+    if (now != sign) {
+      EXPECT_EQ(length % kLines, 0) << "a sheet was cut by another";
+    }
+    length = now == sign ? length + 1 : 1;
+    sign = now;
+    ++count[now];
+  }
+  EXPECT_EQ(length % kLines, 0);
+  EXPECT_EQ(count['+'], kSheets * kLines);
+  EXPECT_EQ(count['x'], (kSheets - multiplierFailed) * kLines);
+}
+
+TEST_F(TextFileFaults, AnEditorThatFailsLaterIsToldWhereTheFileIsAndTheLinesStay) {
+  EXPECT_EQ(run(file_, 3), "");
+  ASSERT_TRUE(failed_);
+  failed_("xdg-open 3 koduyla sona erdi");
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].second,
+            "Metin düzenleyici açılamadı (xdg-open 3 koduyla sona erdi).\nSorular \"" +
+                path_.string() + "\" dosyasına yazıldı; dosyayı kendiniz açabilirsiniz.");
+  const std::string written = contents(path_);
+  EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 3);
+}
+
+}  // namespace
+}  // namespace ws
