@@ -183,10 +183,16 @@ std::string QtPrinter::saveAsPdf(const Page& page) {
     part.setFileName(folder.filePath(QStringLiteral(".calisma-sayfasi-%1-%2.part")
                                          .arg(QCoreApplication::applicationPid())
                                          .arg(k)));
-    if (part.open(QIODevice::WriteOnly | QIODevice::NewOnly)) break;
+    if (part.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) break;
     if (!part.exists() || k == 99) return systemReason(part.errorString());
   }
-  bool written = part.write(pdf) == pdf.size() && part.flush();
+  // A write cut short by a full disk reports no error; the next one, for the rest, does.
+  qint64 done = 0;
+  for (qint64 step = 0; done < pdf.size(); done += step) {
+    step = part.write(pdf.constData() + done, pdf.size() - done);
+    if (step <= 0) break;
+  }
+  bool written = done == pdf.size();
   QString reason = part.errorString();
   part.close();
   if (written && part.error() != QFileDevice::NoError) {
