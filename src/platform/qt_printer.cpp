@@ -1,7 +1,6 @@
 #include "platform/qt_printer.h"
 
 #include <fcntl.h>
-#include <stdio.h>
 #include <unistd.h>
 
 #include <QBuffer>
@@ -14,6 +13,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -65,9 +65,9 @@ QByteArray pdfBytes(const Page& page) {
 // Gives `from` the name `to` unless `to` is taken: 0, or the error (EEXIST where it is taken).
 int renameNoReplace(const QString& from, const QString& to) {
   const QByteArray source = QFile::encodeName(from), target = QFile::encodeName(to);
-  if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
-      0)
-    return 0;
+  const int renamed =
+      ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
+  if (renamed == 0) return 0;
   if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
   // A file system that cannot refuse in a rename can still refuse a second link.
   if (::link(source.constData(), target.constData()) != 0) return errno;
@@ -76,6 +76,13 @@ int renameNoReplace(const QString& from, const QString& to) {
 }
 
 }  // namespace
+
+std::string QtPrinter::noNumberLeft() {
+  return "Klasördeki çalışma sayfalarının numaraları son numaraya (" +
+         pdfFileName(kLastNumber).toStdString() +
+         ") ulaştı; yeni sayfaya numara kalmadı. Eski sayfaları başka bir klasöre taşıyıp "
+         "yeniden deneyebilirsiniz.";
+}
 
 QtPrinter::QtPrinter(Messages& messages, Options options)
     : messages_(messages), options_(std::move(options)) {}
@@ -166,12 +173,7 @@ std::string QtPrinter::saveAsPdf(const Page& page) {
     }
     nextNumber_ = highest + 1;
   }
-  const std::string noNumberLeft =
-      "Klasördeki çalışma sayfalarının numaraları son numaraya (" +
-      pdfFileName(kLastNumber).toStdString() +
-      ") ulaştı; yeni sayfaya numara kalmadı. Eski sayfaları başka bir klasöre taşıyıp "
-      "yeniden deneyebilirsiniz.";
-  if (nextNumber_ > kLastNumber) return noNumberLeft;
+  if (nextNumber_ > kLastNumber) return noNumberLeft();
 
   const QByteArray pdf = pdfBytes(page);
   if (pdf.isEmpty()) return "PDF dosyası oluşturulamadı.";
@@ -215,7 +217,7 @@ std::string QtPrinter::saveAsPdf(const Page& page) {
     }
   }
   part.remove();
-  return noNumberLeft;
+  return noNumberLeft();
 }
 
 }  // namespace ws

@@ -46,6 +46,7 @@ class QtPrinter final : public PagePrinter {
   Outcome printOnPrinter(const Page& page);
   // Empty when the sheet is saved; otherwise why it is not.
   std::string saveAsPdf(const Page& page);
+  static std::string noNumberLeft();
   QDir pdfFolder() const;
 
   Messages& messages_;
