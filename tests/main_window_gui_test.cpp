@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
+#include <QWindow>
+#include <set>
 
 #include "main_window/main_window.h"
 #include "support/doubles.h"
@@ -55,6 +58,36 @@ TEST_F(MainWindow, ItemAsksItsQuestionsInRealDialogsAndStoresTheAnswers) {
   EXPECT_EQ(window.parameters().get(Field::Label2), "e");
   EXPECT_EQ(window.parameters().get(Field::Label5), "?");
   EXPECT_TRUE(printer.printed.empty());
+}
+
+TEST_F(MainWindow, APageWindowStaysUsableWhileAQuestionIsAsked) {
+  window.show();
+  test::answering({"0"}, [&] { item("mnusaatokuma")->trigger(); });  // a preview stays open
+  PageWindow* page = window.pages().window(PageKind::Form9);
+  ASSERT_TRUE(page && page->isVisible());
+
+  // Qt tells each window it blocks behind a modal dialog.
+  struct BlockWatch : QObject {
+    std::set<QObject*> blocked;
+    bool eventFilter(QObject* window, QEvent* event) override {
+      if (event->type() == QEvent::WindowBlocked) blocked.insert(window);
+      return false;
+    }
+  } watch;
+  window.windowHandle()->installEventFilter(&watch);
+  page->windowHandle()->installEventFilter(&watch);
+  bool asked = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(dialog);
+    asked = true;
+    EXPECT_EQ(QGuiApplication::modalWindow(), dialog->windowHandle());
+    EXPECT_TRUE(watch.blocked.count(window.windowHandle())) << "the main window waits";
+    EXPECT_FALSE(watch.blocked.count(page->windowHandle())) << "the page window does not";
+    dialog->reject();
+  });
+  item("mnusaatokuma")->trigger();
+  EXPECT_TRUE(asked);
 }
 
 }  // namespace

@@ -62,11 +62,15 @@ TEST_F(HandOverTest, ABatchPrintsEverySheetFreshlyDrawnUnlessTheFlagReadsOne) {
       {"3", "Label9", 3}, {"2,5", "2", 2}, {"2", "1,0", 0}, {"-2", "0", 0}};
   for (auto [count, flag, sheets] : cases) {
     SCOPED_TRACE(std::string(count) + " " + flag);
-    printer.printed.clear();
+    printer = {};
     fronts = 0;
     block.set(Field::Label9, flag);
     handOver.run(PageKind::Form2, count);
     EXPECT_EQ(printer.printed.size(), sheets);
+    // One batch around its sheets, so that the printer tells what befell them once, at the end.
+    EXPECT_EQ(printer.batches, count[0] == '-' ? 0 : 1);
+    EXPECT_EQ(printer.printedInBatch, int(sheets));
+    EXPECT_FALSE(printer.inBatch);
     EXPECT_EQ(fronts, sheets);
     EXPECT_TRUE(host.open.empty());
     EXPECT_EQ(block.get(Field::Label9), flag) << "a batch does not write the preview flag";

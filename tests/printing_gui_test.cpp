@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -9,6 +12,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "main_window/commands.h"
 #include "main_window/questions.h"
@@ -17,6 +23,8 @@
 #include "pages/symbol_font.h"
 #include "platform/qt_printer.h"
 #include "support/doubles.h"
+#include "support/program_folder.h"
+#include "support/small_disk.h"
 
 namespace ws {
 namespace {
@@ -319,25 +327,158 @@ TEST(PagePainter, PreviewAndPdfCarryTheSameInk) {
   }
 }
 
-TEST(PdfFallback, SheetsGoToNewNumberedFilesAndEachRunTellsOnceWhere) {
+void printBatch(PagePrinter& printer, const Page& page, int sheets) {
+  const PrintBatch batch(printer);
+  for (int i = 0; i < sheets; ++i) printer.print(page);
+}
+
+// Every file in a folder, hidden ones included.
+QStringList filesIn(const QString& folder) {
+  return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+bool isWholePdf(const QString& path) {
+  const QByteArray pdf = test::readFrom(path);
+  return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF");
+}
+
+std::string nativePath(const QString& folder) {
+  return QDir::toNativeSeparators(QDir(folder).absolutePath()).toStdString();
+}
+
+const Page kSheet = onePage({100, 100, 5000, 600}, "ÇARPMA İŞLEMİ ğüşöı");
+
+TEST(PdfFallback, SheetsGoToNewNumberedFilesAndEachRunTellsWhereAfterItsFirstBatch) {
   QTemporaryDir folder;
   const auto path = [&](int n) { return folder.filePath(QtPrinter::pdfFileName(n)); };
   ASSERT_TRUE(QFile(path(7)).open(QIODevice::WriteOnly));  // an earlier sheet
-  const Page page = onePage({100, 100, 5000, 600}, "ÇARPMA İŞLEMİ ğüşöı");
   test::RecordingMessages messages;
-  for (int sheets : {3, 1}) {  // two runs of the program
+  {
     QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder.path()});
-    for (int i = 0; i < sheets; ++i) printer.print(page);
+    printer.beginBatch();
+    for (int i = 0; i < 3; ++i) printer.print(kSheet);
+    EXPECT_TRUE(messages.shown.empty()) << "the notice waits for the batch's end";
+    printer.endBatch();
+    printBatch(printer, kSheet, 2);
   }
-  for (int n = 1; n <= 12; ++n) EXPECT_EQ(QFile::exists(path(n)), n >= 7 && n <= 11) << n;
+  QtPrinter nextRun(messages, {.usePrinter = false, .pdfFolder = folder.path()});
+  nextRun.print(kSheet);  // from a preview's menu: told after its one sheet
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_TRUE(QString::fromStdString(messages.shown[0].second).contains(folder.path()));
+  EXPECT_EQ(messages.shown[0].second,
+            "Yazıcı bulunamadı. 3 çalışma sayfası PDF dosyası olarak şu klasöre kaydedildi:\n" +
+                nativePath(folder.path()));
+  EXPECT_TRUE(messages.shown[1].second.starts_with("Yazıcı bulunamadı. 1 çalışma sayfası PDF"));
+
+  // A name another program takes meanwhile is passed over, never written over.
+  QFile taken(path(14));
+  ASSERT_TRUE(taken.open(QIODevice::WriteOnly) && taken.write("x") == 1);
+  taken.close();
+  nextRun.print(kSheet);
+  EXPECT_EQ(test::readFrom(path(14)), "x");
+  QStringList sheets;
+  for (int n = 7; n <= 15; ++n) sheets << QtPrinter::pdfFileName(n);
+  EXPECT_EQ(filesIn(folder.path()), sheets) << "no file is left under a passing name";
+  for (int n = 8; n <= 15; ++n) EXPECT_TRUE(n == 14 || isWholePdf(path(n))) << n;
 
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return;
   QProcess pdftotext;
   pdftotext.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path(8), "-"});
   ASSERT_TRUE(pdftotext.waitForFinished());
   EXPECT_EQ(QString::fromUtf8(pdftotext.readAllStandardOutput()).trimmed(), "ÇARPMA İŞLEMİ ğüşöı");
+}
+
+TEST(PdfFallback, EveryBatchThatCannotBeSavedIsToldWithTheSystemsReason) {
+  QTemporaryDir work;
+  ASSERT_TRUE(QFile(work.filePath("file")).open(QIODevice::WriteOnly));
+  std::vector<std::pair<QString, int>> folders{{work.filePath("file/pdf"), ENOTDIR}};
+  // Root writes into any folder: only another user meets a read-only one.
+  const QString readOnly = work.filePath("read-only");
+  if (geteuid() != 0) {
+    ASSERT_TRUE(QDir().mkdir(readOnly) && chmod(readOnly.toUtf8(), 0555) == 0);
+    folders.emplace_back(readOnly, EACCES);
+  }
+  for (const auto& [folder, error] : folders) {
+    SCOPED_TRACE(strerror(error));
+    test::RecordingMessages messages;
+    QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder});
+    printBatch(printer, kSheet, 2);
+    printBatch(printer, kSheet, 1);
+    printer.print(kSheet);
+    ASSERT_EQ(messages.shown.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+      EXPECT_EQ(messages.shown[k].second,
+                "Yazıcı bulunamadı. " + std::string(k == 0 ? "2" : "1") +
+                    " çalışma sayfası PDF dosyası olarak da kaydedilemedi.\nKlasör: " +
+                    nativePath(folder) + "\nSistemin bildirdiği neden: " + strerror(error));
+    }
+  }
+  if (QFileInfo::exists(readOnly)) {
+    EXPECT_TRUE(filesIn(readOnly).isEmpty());
+    chmod(readOnly.toUtf8(), 0755);
+  }
+}
+
+TEST(PdfFallback, AFullDiskLeavesNoEmptyOrCutSheetAndEveryBatchIsTold) {
+  QTemporaryDir probe;
+  test::RecordingMessages messages;
+  QtPrinter(messages, {.usePrinter = false, .pdfFolder = probe.path()}).print(kSheet);
+  const QString probeSheet = probe.filePath(QtPrinter::pdfFileName(1));
+  const qint64 bytes = QFileInfo(probeSheet).size(), blocks = (bytes + 4095) / 4096;
+  ASSERT_GE(blocks, 2) << "a sheet fills whole blocks of the disk";
+  // Room for two sheets and a half.
+  const test::SmallDisk disk((2 * blocks + blocks / 2) * 4096);
+  if (!disk.available()) GTEST_SKIP() << "mounting a small disk needs root";
+  const QString folder = QString::fromStdString(disk.path().string());
+
+  messages.shown.clear();
+  QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder});
+  printBatch(printer, kSheet, 5);
+  printBatch(printer, kSheet, 2);
+  const std::string where =
+      "\nKlasör: " + nativePath(folder) + "\nSistemin bildirdiği neden: " + strerror(ENOSPC);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].second,
+            "Yazıcı bulunamadı. 5 çalışma sayfasından 2 tanesi PDF dosyası olarak kaydedildi, "
+            "3 tanesi kaydedilemedi." +
+                where);
+  EXPECT_EQ(messages.shown[1].second,
+            "Yazıcı bulunamadı. 2 çalışma sayfası PDF dosyası olarak da kaydedilemedi." + where);
+  EXPECT_EQ(filesIn(folder), QStringList({QtPrinter::pdfFileName(1), QtPrinter::pdfFileName(2)}));
+  for (const QString& sheet : filesIn(folder)) {
+    EXPECT_EQ(QFileInfo(QDir(folder).filePath(sheet)).size(), bytes);
+    EXPECT_TRUE(isWholePdf(QDir(folder).filePath(sheet)));
+  }
+}
+
+TEST(PdfFallback, NumberingGoesPastTheLargestIntAndTellsWhenNoNumberIsLeft) {
+  const QString last = QString::number(QtPrinter::kLastNumber);
+  const QString beforeLast = QString::number(QtPrinter::kLastNumber - 1);
+  struct Case {
+    QString highest;
+    QStringList added;  // by two sheets
+  } cases[] = {{"2147483647", {"2147483648", "2147483649"}},
+               {"0004294967296", {"4294967297", "4294967298"}},
+               {beforeLast, {last}},
+               {last, {}},
+               {"123456789012345678901234567890", {}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.highest.toStdString());
+    QTemporaryDir folder;
+    const auto name = [](const QString& number) { return "calisma-sayfasi-" + number + ".pdf"; };
+    ASSERT_TRUE(QFile(folder.filePath(name(c.highest))).open(QIODevice::WriteOnly));
+    test::RecordingMessages messages;
+    QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder.path()});
+    printer.print(kSheet);
+    printer.print(kSheet);
+    QStringList expected{name(c.highest)};
+    for (const QString& number : c.added) expected << name(number);
+    expected.sort();
+    EXPECT_EQ(filesIn(folder.path()), expected);
+    const auto refused = std::count_if(messages.shown.begin(), messages.shown.end(), [](auto& m) {
+      return m.second.find("yeni sayfaya numara kalmadı") != std::string::npos;
+    });
+    EXPECT_EQ(refused, 2 - c.added.size());
+  }
 }
 
 }  // namespace

@@ -17,6 +17,8 @@ void HandOver::run(PageKind kind, std::string_view countAnswer) {
   }
   // A batch sheet is printed inside its load; it is never left on the screen,
   // so it is not shown between its load and its unload.
+  if (count < 1) return;
+  const PrintBatch batch(frame_.printer());
   for (double k = 1; k <= count; ++k) {
     if (host_.isOpen(kind)) host_.unload(kind);
     frame_.load(kind);

@@ -11,6 +11,22 @@ class PagePrinter {
  public:
   virtual ~PagePrinter() = default;
   virtual void print(const Page& page) = 0;
+  // The sheets printed between these two calls are one batch: what befell them is told
+  // once, after the last. A sheet printed outside a batch is a batch of its own.
+  virtual void beginBatch() {}
+  virtual void endBatch() {}
+};
+
+// A batch for as long as it lives.
+class PrintBatch {
+ public:
+  explicit PrintBatch(PagePrinter& printer) : printer_(printer) { printer_.beginBatch(); }
+  ~PrintBatch() { printer_.endBatch(); }
+  PrintBatch(const PrintBatch&) = delete;
+  PrintBatch& operator=(const PrintBatch&) = delete;
+
+ private:
+  PagePrinter& printer_;
 };
 
 // Drawing alone, without printing: the design, the picture switch and the page's draw.
@@ -24,6 +40,7 @@ class PageFrame {
             std::function<void()> bringMainWindowToFront);
 
   Page load(PageKind kind);
+  PagePrinter& printer() const { return printer_; }
 
  private:
   LoadContext context_;

@@ -10,6 +10,8 @@ std::string QtQuestioner::ask(std::string_view prompt, std::string_view title,
                               std::string_view defaultAnswer) {
   QInputDialog dialog(parent_);
   dialog.setObjectName(QStringLiteral("questionDialog"));
+  // Blocks the main window only: an open page window stays usable while the user thinks.
+  if (parent_) dialog.setWindowModality(Qt::WindowModal);
   dialog.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setWindowTitle(toQString(title));

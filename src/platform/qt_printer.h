@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QString>
+#include <limits>
 
 #include "main_window/questions.h"
 #include "pages/page_frame.h"
@@ -19,25 +20,41 @@ class QtPrinter final : public PagePrinter {
     QString pdfFolder;
   };
 
+  // The highest sheet number; once a sheet of that number is in the folder, no new one is made.
+  static constexpr quint64 kLastNumber = std::numeric_limits<qint64>::max();
+
   explicit QtPrinter(Messages& messages) : QtPrinter(messages, Options{}) {}
   QtPrinter(Messages& messages, Options options);
 
   void print(const Page& page) override;
+  void beginBatch() override;
+  void endBatch() override;
 
   // "calisma-sayfasi-0001.pdf": the file name of sheet `number`.
-  static QString pdfFileName(int number);
+  static QString pdfFileName(quint64 number);
 
  private:
   enum class Outcome { Printed, NoPrinter, Failed };
+  // What became of the sheets of the batch that went to PDF files.
+  struct Tally {
+    Outcome why = Outcome::Printed;
+    int saved = 0;
+    int failed = 0;
+    std::string failure;  // why the first sheet that failed was not saved
+  };
+
   Outcome printOnPrinter(const Page& page);
-  void saveAsPdf(const Page& page, Outcome why);
+  // Empty when the sheet is saved; otherwise why it is not.
+  std::string saveAsPdf(const Page& page);
+  static std::string noNumberLeft();
   QDir pdfFolder() const;
 
   Messages& messages_;
   Options options_;
-  int nextNumber_ = 0;  // 0 until the folder has been looked at
+  quint64 nextNumber_ = 0;  // 0 until the folder has been looked at
+  bool inBatch_ = false;
+  Tally tally_;
   bool toldAboutPdf_ = false;
-  bool toldAboutFailure_ = false;
 };
 
 }  // namespace ws

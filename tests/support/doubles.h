@@ -53,8 +53,19 @@ class RecordingMessages final : public Messages {
 
 class RecordingPrinter final : public PagePrinter {
  public:
-  void print(const Page& page) override { printed.push_back(page); }
+  void print(const Page& page) override {
+    printed.push_back(page);
+    printedInBatch += inBatch;
+  }
+  void beginBatch() override {
+    ++batches;
+    inBatch = true;
+  }
+  void endBatch() override { inBatch = false; }
+
   std::vector<Page> printed;
+  int batches = 0, printedInBatch = 0;
+  bool inBatch = false;
 };
 
 // Page windows without a screen: remembers which page of each kind stands open.
