@@ -194,11 +194,13 @@ struct ExactResults : testing::Test, TextFile, Editor {
   std::vector<std::string> lines;
 };
 
-constexpr const char* kFirst = "\"Birinci sayının basamak sayısı kaç?\"";
-constexpr const char* kSecond = "\"İkinci sayının basamak sayısı kaç?\"";
-constexpr const char* kFirstPlaces = "\"Birinci sayının ondalık basamak sayısı kaç?\"";
-constexpr const char* kSecondPlaces = "\"İkinci sayının ondalık basamak sayısı kaç?\"";
-const std::string kBoth = std::string(kFirst) + " ve " + kSecond;
+const std::string kFirst = "\"Birinci sayının basamak sayısı kaç?\"";
+const std::string kSecond = "\"İkinci sayının basamak sayısı kaç?\"";
+const std::string kFirstPlaces = "\"Birinci sayının ondalık basamak sayısı kaç?\"";
+const std::string kSecondPlaces = "\"İkinci sayının ondalık basamak sayısı kaç?\"";
+const std::string kOne = " sorusunun cevabı en fazla 14",
+                  kEach = " sorularının cevapları en fazla 14";
+const std::string kTotal = " sorularının cevaplarının toplamı en fazla ";
 
 // Every command that shows a result: its largest accepted answers, and the smallest refused
 // ones with the message they get. The picture answer and the count are added by the test.
@@ -209,84 +211,34 @@ TEST_F(ExactResults, LargestAcceptedAnswersShowOnlyExactResultsAndOneStepBeyondI
     std::string message;
     Range range;
   } const cases[] = {
-      {"mnuyanyanatoplamabilin",
-       {"14", "14"},
-       {"15", "14"},
-       kFirst + std::string(" sorusunun cevabı en fazla 14"),
-       {14, 0}},
-      {"mnuYanyanabilinmeyenliçıkarma",
-       {"14", "14.9"},
-       {"14", "15"},
-       kSecond + std::string(" sorusunun cevabı en fazla 14"),
-       {14, 0}},
-      {"mnuyanyanabilincarpma",
-       {"7", "7"},
-       {"8", "7"},
-       kBoth + " sorularının cevaplarının toplamı en fazla 14",
+      // clang-format off
+      {"mnuyanyanatoplamabilin", {"14", "14"}, {"15", "14"}, kFirst + kOne, {14, 0}},
+      {"mnuYanyanabilinmeyenliçıkarma", {"14", "14.9"}, {"14", "15"}, kSecond + kOne, {14, 0}},
+      {"mnuyanyanabilincarpma", {"7", "7"}, {"8", "7"}, kFirst + " ve " + kSecond + kTotal + "14",
        {7, 0}},
-      {"mnuyanyanabilinmeyenbolme",
-       {"0", "14"},
-       {"-3", "15"},
-       kSecond + std::string(" sorusunun cevabı en fazla 14"),
+      {"mnuyanyanabilinmeyenbolme", {"0", "14"}, {"-3", "15"}, kSecond + kOne, {14, 0}},
+      {"mnuyanyanaondalıktoplamabil", {"11", "3", "11", "3"}, {"11", "3", "11", "4"},
+       kFirst + " ve " + kSecondPlaces + kTotal + "14", {11, 3}},
+      {"mnualtaltabilintoplama", {"14", "14"}, {"15", "15"}, kFirst + " ve " + kSecond + kEach,
        {14, 0}},
-      {"mnuyanyanaondalıktoplamabil",
-       {"11", "3", "11", "3"},
-       {"11", "3", "11", "4"},
-       kFirst + std::string(" ve ") + kSecondPlaces +
-           " sorularının cevaplarının toplamı en fazla 14",
-       {11, 3}},
-      {"mnualtaltabilintoplama",
-       {"14", "14"},
-       {"15", "15"},
-       kBoth + " sorularının cevapları en fazla 14",
-       {14, 0}},
-      {"mnualtaltaçıkarmabilinmeye",
-       {"14", "14"},
-       {"15", "0"},
-       kFirst + std::string(" sorusunun cevabı en fazla 14"),
-       {14, 0}},
-      {"mnualtaltabilinmeyencarpma",
-       {"7", "7"},
-       {"7", "8"},
-       kBoth + " sorularının cevaplarının toplamı en fazla 14",
-       {7, 0}},
-      {"mnualtaltacarpmabilinmeyenondalık",
-       {"4", "4", "4", "3"},
-       {"4", "4", "4", "4"},
-       kFirst + std::string(", ") + kFirstPlaces + ", " + kSecond + " ve " + kSecondPlaces +
-           " sorularının cevaplarının toplamı en fazla 15",
+      {"mnualtaltaçıkarmabilinmeye", {"14", "14"}, {"15", "0"}, kFirst + kOne, {14, 0}},
+      {"mnualtaltabilinmeyencarpma", {"7", "7"}, {"7", "8"},
+       kFirst + " ve " + kSecond + kTotal + "14", {7, 0}},
+      {"mnualtaltacarpmabilinmeyenondalık", {"4", "4", "4", "3"}, {"4", "4", "4", "4"},
+       kFirst + ", " + kFirstPlaces + ", " + kSecond + " ve " + kSecondPlaces + kTotal + "15",
        {4, 4}},
-      {"mnukalansızbolme",
-       {"7", "7"},
-       {"8", "7"},
-       kBoth + " sorularının cevaplarının toplamı en fazla 14",
+      {"mnukalansızbolme", {"7", "7"}, {"8", "7"}, kFirst + " ve " + kSecond + kTotal + "14",
        {7, 0}},
-      {"mnukalansızondalıkbolme",
-       {"14", "1", "0", "0"},
-       {"14", "2", "0", "0"},
-       kFirst + std::string(" ve ") + kFirstPlaces +
-           " sorularının cevaplarının toplamı en fazla 15",
-       {14, 1}},
-      {"mnusekillitoplama",
-       {"14", "14"},
-       {"1", "15"},
-       "\"Toplam olan sayının basamak sayısı kaç?\" sorusunun cevabı en fazla 14",
-       {14, 0}},
-      {"mnusekillicıkarmabilin",
-       {"14", "14"},
-       {"15", "1"},
-       "\"Çıkan sayının basamak sayısı kaç?\" sorusunun cevabı en fazla 14",
-       {14, 0}},
-      {"mnuislemtabloboya",
-       {"7", "7", "0"},
-       {"7", "8", "2"},
-       kBoth + " sorularının cevaplarının toplamı en fazla 14",
-       {7, 0}},
-      {"mnuislemtabloboya",
-       {"14", "14", "1"},
-       {"14", "15", "7"},
-       kSecond + std::string(" sorusunun cevabı en fazla 14"),
-       {14, 0}},
+      {"mnukalansızondalıkbolme", {"14", "1", "0", "0"}, {"14", "2", "0", "0"},
+       kFirst + " ve " + kFirstPlaces + kTotal + "15", {14, 1}},
+      {"mnusekillitoplama", {"14", "14"}, {"1", "15"},
+       "\"Toplam olan sayının basamak sayısı kaç?\"" + kOne, {14, 0}},
+      {"mnusekillicıkarmabilin", {"14", "14"}, {"15", "1"},
+       "\"Çıkan sayının basamak sayısı kaç?\"" + kOne, {14, 0}},
+      {"mnuislemtabloboya", {"7", "7", "0"}, {"7", "8", "2"},
+       kFirst + " ve " + kSecond + kTotal + "14", {7, 0}},
+      {"mnuislemtabloboya", {"14", "14", "1"}, {"14", "15", "7"}, kSecond + kOne, {14, 0}},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.item));

@@ -45,11 +45,10 @@ class GivenAnswers {
   std::map<Prompt, double> values_;
 };
 
-// Numbers drawn up to 10^k with p places, k and p from the answers. A sum (or a difference, never
-// above the larger number) has at most max k + 1 whole digits and max p places, and 10^14 + 10^14
-// still has 15 digits: so every k + p up to 14. A product of N1 / 10^p1 and N2 / 10^p2, each N up
-// to 10^(k + p), has at most k1 + p1 + k2 + p2 digits, and reaches 10^(k1 + k2): as a whole number
-// it must stay below 10^15.
+// Numbers are drawn from 0 to 10^k, both ends included, with p places. A sum (or a difference,
+// never above the larger number) has at most max k + 1 whole digits and max p places: so each k
+// plus the largest p at most 14. A product of N1 / 10^p1 and N2 / 10^p2, each N up to 10^(k + p),
+// has at most k1 + p1 + k2 + p2 digits and reaches 10^(k1 + k2), which must stay below 10^15.
 std::vector<Limit> limits(Combination combination, const std::vector<ResultOperand>& operands,
                           const GivenAnswers& given) {
   auto placesOf = [&](const ResultOperand& operand) {
