@@ -164,12 +164,5 @@ TEST(ColumnPages, HugeProductsShowNoInfOrNan) {
   }
 }
 
-TEST(ColumnPages, RefusesAdditionDigitCountsWhoseSumHasNoNumber) {
-  const auto check = pageDefinition(PageKind::Form2).check;
-  EXPECT_TRUE(check(answers("1", "308", "308"), kNumbers).has_value());
-  EXPECT_FALSE(check(answers("1", "308", "307"), kNumbers).has_value());
-  EXPECT_FALSE(check(answers("1", "2", "abc"), kNumbers).has_value());
-}
-
 }  // namespace
 }  // namespace ws

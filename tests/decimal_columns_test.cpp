@@ -65,6 +65,21 @@ TEST(DecimalColumns, SplitTheLargerNumberOnTopAndTheSmallerBelowAroundTheComma) 
   }
 }
 
+// Beyond 15 significant digits the number is cut, never rounded up into its whole part: drawn
+// with its places (4000324010848.999) or too long to round to them (99999874830245.96875).
+TEST(DecimalColumns, TheWholePartIsTheNumberWithItsFractionCutOff) {
+  const std::tuple<int, int, float, const char*> cases[] = {
+      {13, 3, 6711430 / 16777216.0f, "4000324010848 99 0 0"},
+      {14, 2, 16777195 / 16777216.0f, "99999874830245 9 0 0"}};
+  for (auto [digits, places, fraction, shown] : cases) {
+    std::vector<float> fractions;
+    for (int k = 0; k < 18; ++k) fractions.insert(fractions.end(), {fraction, 0.0f});
+    test::ScriptedFractions draws(fractions);
+    const Page page = load(PageKind::Form18, draws, digits, places, 0, 0);
+    EXPECT_EQ(cells(page, 17), std::string(shown) + " ... ...");
+  }
+}
+
 TEST(DecimalColumns, OtherVariantsDrawNothing) {
   test::ScriptedFractions none({});
   EXPECT_EQ(load(PageKind::Form19, none, 1, 2, 2, 2, "1").text("Label2", 0).caption, "Label2");

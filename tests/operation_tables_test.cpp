@@ -86,17 +86,6 @@ TEST(OperationTables, EveryNumberHasRoomClearOfLinesAndOfItsNeighbours) {
   }
 }
 
-// Sums and products of numbers with hundreds of digits cannot be written on a sheet.
-TEST(OperationTables, ColouringTableRefusesResultsBeyondAnyNumber) {
-  const auto check = pageDefinition(PageKind::Form16).check;
-  ASSERT_NE(check, nullptr);
-  const std::tuple<const char*, const char*, bool> cases[] = {
-      {"300", "2", true}, {"300", "0", true}, {"308", "1", true}, {"300", "1", false}};
-  for (auto [digits, operation, refused] : cases) {
-    EXPECT_EQ(check(answers(digits, digits, operation), kNumbers).has_value(), refused) << digits;
-  }
-}
-
 TEST(MultipleOperationsSheet, WritesEachProblemFromItsDrawsInOrder) {
   // Operator draws (1 "+", 2 "-", 3 "x", others redrawn), a, b, c; the larger of a and b first.
   const std::tuple<std::vector<int>, double, double, double, const char*> cases[] = {

@@ -24,12 +24,15 @@ double roundToWholeHalfEven(double x) {
 
 }  // namespace
 
+int rangeExponent(double digits) {
+  // NaN compares false and so gives 0.
+  return digits >= kMaxDigitCount ? kMaxDigitCount : digits >= 1 ? static_cast<int>(digits) : 0;
+}
+
 double rangeBound(double digits) {
   // Repeated multiplication, not a power table: the bound for large counts is
-  // the product the loop gives. NaN compares false and so gives 1.
-  const int count = digits >= kMaxDigitCount ? kMaxDigitCount
-                    : digits >= 1            ? static_cast<int>(digits)
-                                             : 0;
+  // the product the loop gives.
+  const int count = rangeExponent(digits);
   double bound = 1;
   for (int i = 1; i <= count; ++i) bound *= 10;
   return bound;

@@ -10,9 +10,11 @@ namespace ws {
 // The largest digit count that still gives a finite bound (10^308).
 inline constexpr int kMaxDigitCount = 308;
 
-// 10 to the power of the number of whole i with 1 <= i <= digits: 1 for any
-// count below 1, and 100 for two and a half. Counts above kMaxDigitCount act as
-// kMaxDigitCount, so the bound is always finite.
+// The number of whole i with 1 <= i <= digits: 0 for any count below 1, 2 for two and a
+// half. Counts above kMaxDigitCount act as kMaxDigitCount.
+int rangeExponent(double digits);
+
+// 10 to the power of rangeExponent(digits), so always finite: 1 for any count below 1.
 double rangeBound(double digits);
 
 // A fraction times the bound, rounded to `places` decimals with halves to the

@@ -1,6 +1,7 @@
 #include "main_window/command_runner.h"
 
 #include "common/number_draw.h"
+#include "main_window/exact_results.h"
 
 namespace ws {
 
@@ -43,6 +44,10 @@ void CommandRunner::run(const Command& command) {
     answers.push_back(std::move(answer));
   }
 
+  if (auto message = inexactResultRefusal(command, answers, numbers_)) {
+    messages_.warn(command.title, *message);
+    return;
+  }
   if (command.isTextSheet()) {
     textSheets_.run(command, answers);
     return;

@@ -30,11 +30,25 @@ const std::vector<Question> kOperationTable{
     {P::FirstDigits, Label1}, {P::SecondDigits, Label3}, {P::Operation, Label5}, {P::Count, {}}};
 const std::vector<Question> kCountOnly{{P::Count, {}}};
 
+// A difference is never larger than the larger number, so it is held like a sum.
+const ShownResult kSum{Combination::Sum,
+                       {{P::FirstDigits, P::FirstPlaces}, {P::SecondDigits, P::SecondPlaces}}};
+const ShownResult kProduct{Combination::Product,
+                           {{P::FirstDigits, P::FirstPlaces}, {P::SecondDigits, P::SecondPlaces}}};
+const ShownResult kTableResults{Combination::ByOperation,
+                                {{P::FirstDigits, {}}, {P::SecondDigits, {}}}};
+// Every given addend lies below the target it makes up, so only the target's count matters.
+const ShownResult kTarget{Combination::Sum, {{P::SumDigits, {}}}};
+// Each given minuend is the larger target plus a drawn number.
+const ShownResult kTargetPlusSubtrahend{Combination::Sum,
+                                        {{P::DifferenceDigits, {}}, {P::SubtrahendDigits, {}}}};
+
 const std::vector<Constant> kWholeZeroPlaces0{{Label4, "0"}, {Label8, "0"}, {Label5, "0"}};
 const std::vector<Constant> kWholeZeroPlaces1{{Label4, "0"}, {Label8, "0"}, {Label5, "1"}};
 
 Command text(std::string_view item, std::string_view caption, std::string_view title,
              const std::vector<Question>& questions, TextSheetKind kind,
+             std::optional<ShownResult> result = std::nullopt,
              std::string_view countDefault = "1") {
   return Command{.item = item,
                  .caption = caption,
@@ -42,19 +56,21 @@ Command text(std::string_view item, std::string_view caption, std::string_view t
                  .questions = questions,
                  .countDefault = countDefault,
                  .constants = {},
-                 .output = kind};
+                 .output = kind,
+                 .result = std::move(result)};
 }
 
 Command page(std::string_view item, std::string_view caption, std::string_view title,
-             const std::vector<Question>& questions, std::vector<Constant> constants,
-             PageKind kind) {
+             const std::vector<Question>& questions, std::vector<Constant> constants, PageKind kind,
+             std::optional<ShownResult> result = std::nullopt) {
   return Command{.item = item,
                  .caption = caption,
                  .title = title,
                  .questions = questions,
                  .countDefault = "0",
                  .constants = std::move(constants),
-                 .output = kind};
+                 .output = kind,
+                 .result = std::move(result)};
 }
 
 std::vector<Command> buildCommands() {
@@ -65,47 +81,49 @@ std::vector<Command> buildCommands() {
   c.push_back(text("mnuyanyanatoplama", "Yan yana doğal sayılar", "YAN YANA DOĞAL SAYILAR TOPLAMA",
                    kTextWholeSet, T::Addition));
   c.push_back(text("mnuyanyanatoplamabilin", "Yan yana doğal sayılar bilinmeyenli",
-                   "YAN YANA DOĞAL SAYILAR TOPLAMA", kTextWholeSet, T::AdditionMissing));
+                   "YAN YANA DOĞAL SAYILAR TOPLAMA", kTextWholeSet, T::AdditionMissing, kSum));
   c.push_back(text("mnuyanyanaondalıktopla", "Yan yana ondalık sayılar",
                    "YAN YANA ONDALIK SAYILAR TOPLAMA", kTextDecimalSet, T::DecimalAddition));
   c.push_back(text("mnuyanyanaondalıktoplamabil", "Yan yana ondalık sayı bilinmeyenli",
-                   "YAN YANA ONDALIK SAYILAR TOPLAMA", kTextDecimalSet, T::DecimalAdditionMissing));
+                   "YAN YANA ONDALIK SAYILAR TOPLAMA", kTextDecimalSet, T::DecimalAdditionMissing,
+                   kSum));
   c.back().available = false;
   c.push_back(page("mnualtaltatoplama", "Alt alta doğal sayılar", "ALT ALTA DOĞAL SAYILAR TOPLAMA",
                    kWholeSet, {{Label5, "0"}}, K::Form2));
   c.push_back(page("mnualtaltabilintoplama", "Alt alta doğal sayılar bilinmeyenli",
-                   "ALT ALTA DOĞAL SAYILAR TOPLAMA", kWholeSet, {{Label5, "1"}}, K::Form2));
+                   "ALT ALTA DOĞAL SAYILAR TOPLAMA", kWholeSet, {{Label5, "1"}}, K::Form2, kSum));
   c.push_back(page("mnutoplamaçıkarma", "Alt alta Toplama-Çıkarma karışık",
                    "ALT ALTA DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kWholeSet, {{Label5, "2"}}, K::Form2));
   c.push_back(page("mnualtaltaondalıktoplama", "Alt alta ondalık sayılar",
                    "ALT ALTA ONDALIK SAYILAR TOPLAMA", kDecimalSet, {{Label5, "0"}}, K::Form18));
   c.push_back(page("mnusekillitoplacıkar", "Şekilli toplama-çıkarma karışık",
                    "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kTwoDigitCounts, {}, K::Form15));
-  c.push_back(
-      page("mnusekillitoplama", "Şekilli toplama bilinmeyenli", "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA",
-           {{P::AddendDigits, Label1}, {P::SumDigits, Label3}, {P::Count, {}}}, {}, K::Form13));
+  c.push_back(page(
+      "mnusekillitoplama", "Şekilli toplama bilinmeyenli", "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA",
+      {{P::AddendDigits, Label1}, {P::SumDigits, Label3}, {P::Count, {}}}, {}, K::Form13, kTarget));
   // Çıkarma
   c.push_back(text("mnuyanyanaçıkarma", "Yan yana doğal sayılar", "YAN YANA DOĞAL SAYILAR ÇIKARMA",
                    kTextWholeSet, T::Subtraction));
   c.push_back(text("mnuYanyanabilinmeyenliçıkarma", "Yan yana doğal sayılar bilinmeyenli",
-                   "YAN YANA DOĞAL SAYILAR ÇIKARMA", kTextWholeSet, T::SubtractionMissing));
+                   "YAN YANA DOĞAL SAYILAR ÇIKARMA", kTextWholeSet, T::SubtractionMissing, kSum));
   c.push_back(text("mnuyanyanaondalıkcıkar", "Yan yana ondalık sayılar",
                    "YAN YANA ONDALIK SAYILAR ÇIKARMA", kTextDecimalSet, T::DecimalSubtraction));
   c.push_back(page("mnualtaltaçıkarma", "Alt alta doğal sayılar", "ALT ALTA DOĞAL SAYILAR ÇIKARMA",
                    kWholeSet, {{Label5, "0"}}, K::Form3));
   c.push_back(page("mnualtaltaçıkarmabilinmeye", "Alt alta doğal sayılar bilinmeyenli",
-                   "ALT ALTA DOĞAL SAYILAR ÇIKARMA", kWholeSet, {{Label5, "1"}}, K::Form3));
+                   "ALT ALTA DOĞAL SAYILAR ÇIKARMA", kWholeSet, {{Label5, "1"}}, K::Form3, kSum));
   c.push_back(page("mnualtlataondalıkcıkar", "Alt alta ondalık sayılar",
                    "ALT ALTA ONDALIK SAYILAR ÇIKARMA", kDecimalSet, {{Label5, "0"}}, K::Form19));
   c.push_back(page("mnusekillicıkarmabilin", "Şekilli  Çıkarma bilinmeyenli",
                    "ŞEKİLLİ DOĞAL SAYILAR ÇIKARMA",
                    {{P::SubtrahendDigits, Label1}, {P::DifferenceDigits, Label3}, {P::Count, {}}},
-                   {}, K::Form14));
+                   {}, K::Form14, kTargetPlusSubtrahend));
   // Çarpma
   c.push_back(text("mnuyanyanacarpma", "Yan yana doğal sayılar", "YAN YANA DOĞAL SAYILAR ÇARPMA",
                    kTextWholeSet, T::Multiplication));
   c.push_back(text("mnuyanyanabilincarpma", "Yan yana doğal sayılar bilinmeyenli",
-                   "YAN YANA DOĞAL SAYILAR ÇARPMA", kTextWholeSet, T::MultiplicationMissing, "0"));
+                   "YAN YANA DOĞAL SAYILAR ÇARPMA", kTextWholeSet, T::MultiplicationMissing,
+                   kProduct, "0"));
   c.push_back(text("mnuonyuzbincarpma", "10,100,1000 ile çarpma", "10,100 ve 1000 İLE ÇARPMA",
                    {{P::FirstDigits, {}}, {P::Count, {}}}, T::TimesTenHundredThousand));
   c.push_back(text("mnuyanyanaondalıkcarp", "Yan yana ondalık sayılar",
@@ -113,26 +131,28 @@ std::vector<Command> buildCommands() {
   c.push_back(page("mnualtaltacarpma", "Alt alta doğal sayılar", "ALT ALTA DOĞAL SAYILAR ÇARPMA",
                    kWholeSet, kWholeZeroPlaces0, K::Form4));
   c.push_back(page("mnualtaltabilinmeyencarpma", "Alt alta doğal sayılar bilinmeyenli",
-                   "ALT ALTA DOĞAL SAYILAR ÇARPMA", kWholeSet, kWholeZeroPlaces1, K::Form4));
+                   "ALT ALTA DOĞAL SAYILAR ÇARPMA", kWholeSet, kWholeZeroPlaces1, K::Form4,
+                   kProduct));
   c.push_back(page("mnualtaltacarpmaondalık", "Alt alta ondalık sayılar",
                    "ALT ALTA ONDALIK SAYILAR ÇARPMA", kDecimalSet, {{Label5, "0"}}, K::Form4));
   c.push_back(page("mnualtaltacarpmabilinmeyenondalık", "Alt alta ondalık sayılar bilinmeyenli",
-                   "ALT ALTA ONDALIK SAYILAR ÇARPMA", kDecimalSet, {{Label5, "1"}}, K::Form4));
+                   "ALT ALTA ONDALIK SAYILAR ÇARPMA", kDecimalSet, {{Label5, "1"}}, K::Form4,
+                   kProduct));
   // Bölme
   c.push_back(text("mnuyanyanabolme", "Yan yana doğal sayılar", "YAN YANA DOĞAL SAYILAR BÖLME",
                    kTextWholeSet, T::Division));
   c.push_back(text("mnuyanyanabilinmeyenbolme", "Yan yana doğal sayılar bilinmeyenli",
-                   "YAN YANA DOĞAL SAYILAR BÖLME", kTextWholeSet, T::DivisionMissing));
+                   "YAN YANA DOĞAL SAYILAR BÖLME", kTextWholeSet, T::DivisionMissing, kProduct));
   c.push_back(text("mnuyanyanaondalıkbolme", "Yan yana ondalık sayılar",
                    "YAN YANA ONDALIK SAYILAR BÖLME", kTextDecimalSet, T::DecimalDivision));
   c.push_back(page("mnukalanlıbölme", "Kalanlı bölme doğal sayılar", "DOĞAL SAYILAR BÖLME",
                    kWholeSet, kWholeZeroPlaces1, K::Form5));
   c.push_back(page("mnukalansızbolme", "Kalansız bölme doğal sayılar", "DOĞAL SAYILAR BÖLME",
-                   kWholeSet, kWholeZeroPlaces0, K::Form5));
+                   kWholeSet, kWholeZeroPlaces0, K::Form5, kProduct));
   c.push_back(page("mnukalanlıondalıkbolme", "Kalanlı bölme ondalık sayılar",
                    "ONDALIK SAYILAR BÖLME", kDecimalSet, {{Label5, "1"}}, K::Form5));
   c.push_back(page("mnukalansızondalıkbolme", "Kalansız bölme ondalık sayılar",
-                   "ONDALIK SAYILAR BÖLME", kDecimalSet, {{Label5, "0"}}, K::Form5));
+                   "ONDALIK SAYILAR BÖLME", kDecimalSet, {{Label5, "0"}}, K::Form5, kProduct));
   // Diğer
   c.push_back(page("mnusayıyuvarlaonluk", "Sayıları yuvarla onluğa", "SAYILARI YUVARLAMA",
                    kDigitsAndPictures, {{Label5, "10"}}, K::Form6));
@@ -166,7 +186,7 @@ std::vector<Command> buildCommands() {
   c.push_back(
       page("mnuislemtablosu", "İşlem tablosu", "İŞLEM TABLOSU", kOperationTable, {}, K::Form12));
   c.push_back(page("mnuislemtabloboya", "İşlem tablosu boyamalı", "İŞLEM TABLOSU", kOperationTable,
-                   {}, K::Form16));
+                   {}, K::Form16, kTableResults));
   c.push_back(page("mnuçokluyanyanaişlem", "Çoklu yan yana işlemler", "ÇOKLU YAN YANA İŞLEMLER",
                    {{P::FirstDigits, Label1},
                     {P::SecondDigits, Label3},

@@ -41,6 +41,23 @@ struct Constant {
   std::string_view text;
 };
 
+// How a sheet forms the result it shows from its drawn numbers. By the operation answer:
+// 0 or 2 multiplies (a mixed table multiplies in one of its grids), anything else adds.
+enum class Combination { Sum, Product, ByOperation };
+
+// A drawn number that a shown result is formed from: the questions that give its digit count
+// and, where the command asks them, its decimal places.
+struct ResultOperand {
+  Prompt digits;
+  std::optional<Prompt> places;
+};
+
+// A result the sheet shows (a sum, difference, product, a dividend built as a product, a target).
+struct ShownResult {
+  Combination combination;
+  std::vector<ResultOperand> operands;
+};
+
 // One menu command: all that sets it apart from the others is data.
 struct Command {
   std::string_view item;            // the menu item's object name
@@ -51,6 +68,7 @@ struct Command {
   std::vector<Constant> constants;  // written after the count, before the hand-over
   std::variant<PageKind, TextSheetKind> output;
   bool available = true;
+  std::optional<ShownResult> result;  // none where the sheet shows only drawn numbers
 
   bool isTextSheet() const { return std::holds_alternative<TextSheetKind>(output); }
 };

@@ -184,21 +184,8 @@ void draw(Page& page, const LoadContext& context) {
   }
 }
 
-// Header numbers of hundreds of digits would give sums or products beyond any number
-// the sheet can show.
-std::optional<std::string> check(const ParameterBlock& block, const NumberText& numbers) {
-  const double columnBound = rangeBound(numbers.read(block.get(Field::Label1)));
-  const double rowBound = rangeBound(numbers.read(block.get(Field::Label3)));
-  const double operation = numbers.read(block.get(Field::Label5));
-  const bool multiplies = operation == 0 || operation == 2;
-  const double largest = multiplies ? std::fmax(columnBound * rowBound, columnBound + rowBound)
-                                    : columnBound + rowBound;
-  if (std::isfinite(largest)) return std::nullopt;
-  return "Basamak sayıları çok büyük: tablonun sonuçları hesaplanamaz.";
-}
-
 }  // namespace
 
-PageDefinition form16Definition() { return {PageKind::Form16, design, std::nullopt, draw, check}; }
+PageDefinition form16Definition() { return {PageKind::Form16, design, std::nullopt, draw}; }
 
 }  // namespace ws

@@ -2,7 +2,6 @@
 // subtraction, with missing numbers): 30 problems in 6 rows of 5, each an upper number, a lower
 // number beside its sign, a bar and a result line.
 
-#include <cmath>
 #include <string>
 
 #include "common/number_draw.h"
@@ -165,19 +164,10 @@ void drawForm3(Page& page, const LoadContext& context) {
   }
 }
 
-// Two numbers of 308 digits each can add up beyond the largest number the program holds;
-// such a sum would have no caption to show.
-std::optional<std::string> checkSumFits(const ParameterBlock& block, const NumberText& numbers) {
-  const double largestSum = rangeBound(numbers.read(block.get(Field::Label1))) +
-                            rangeBound(numbers.read(block.get(Field::Label3)));
-  if (std::isfinite(largestSum)) return std::nullopt;
-  return "İki sayının toplamı çok büyük olur. Basamak sayılarından birini küçültün.";
-}
-
 }  // namespace
 
 PageDefinition form2Definition() {
-  return {PageKind::Form2, [] { return design(kForm2); }, Field::Label2, drawForm2, checkSumFits};
+  return {PageKind::Form2, [] { return design(kForm2); }, Field::Label2, drawForm2};
 }
 
 PageDefinition form3Definition() {

@@ -112,41 +112,39 @@ Page design(const DecimalPage& kind) {
 }
 
 constexpr int kSignificantDigits = 15;
+// From 2^52 on a draw is no longer rounded to its places: every double is whole there.
+constexpr double kAllWhole = 4503599627370496.0;
+constexpr double kFirstExponentNumber = 1e15;  // the number text writes "1E+15"
 
 struct SplitNumber {
   std::string whole;
   std::string fraction;
 };
 
-// The two cells of a number 0 or greater: the digits before and after the point of the
-// number written out with at most 15 significant digits, trailing zeros dropped, "0" for
-// a whole number. Both come from one rounding, and a small fraction is written out in
-// digits where the number text would switch to an exponent ("3E-05").
-SplitNumber split(double value, const NumberText& numbers) {
-  char buffer[40];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                 std::chars_format::scientific, kSignificantDigits - 1)
-                       .ptr;
-  const std::string_view text(buffer, end - buffer);  // "1.20700000000000e+01"
-  const std::size_t e = text.find('e');
-  std::string digits(1, text[0]);
-  digits += text.substr(2, e - 2);
-  int exponent = 0;
-  std::from_chars(text.data() + e + 2, end, exponent);
-  if (text[e + 1] == '-') exponent = -exponent;
+// The two cells of a number 0 or greater drawn with `places` decimals: the number with its
+// fraction cut off, and its fraction digits without trailing zeros ("0" for none). Like every
+// number text it keeps at most 15 significant digits, and what lies beyond is cut off too, so
+// the two cells always show the one number, never a whole part rounded up past it. A small
+// fraction is written out in digits where the number text would switch to an exponent ("3E-05").
+SplitNumber split(double value, int places, const NumberText& numbers) {
+  if (value >= kFirstExponentNumber) return {numbers.caption(std::trunc(value)), "0"};
+  double scale = 1;
+  for (int i = 0; i < places; ++i) scale *= 10;
+  // A rounded draw is its places' digits exactly; an unrounded one is as exact as the double.
+  const int precision = value * scale < kAllWhole ? places : 52;
+  char buffer[80];
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision).ptr;
+  const std::string_view text(buffer, end - buffer);
+  const std::size_t point = std::min(text.find('.'), text.size());
 
-  if (exponent >= kSignificantDigits) {
-    // Beyond 15 digits every number is whole as far as its text can tell.
-    return {numbers.caption(std::trunc(value)), "0"};
-  }
-  SplitNumber result;
-  if (exponent < 0) {
-    result.whole = "0";
-    result.fraction = std::string(-exponent - 1, '0') + digits;
-  } else {
-    result.whole = digits.substr(0, exponent + 1);
-    result.fraction = digits.substr(exponent + 1);
-  }
+  SplitNumber result{std::string(text.substr(0, point)), ""};
+  const std::string_view fraction = point < text.size() ? text.substr(point + 1) : "";
+  const std::size_t significantFrom =
+      result.whole == "0" ? std::min(fraction.find_first_not_of('0'), fraction.size()) : 0;
+  const std::size_t wholeDigits = result.whole == "0" ? 0 : result.whole.size();
+  const std::size_t kept = significantFrom + kSignificantDigits - wholeDigits;
+  result.fraction = fraction.substr(0, std::min<std::size_t>(kept, places));
   result.fraction.erase(result.fraction.find_last_not_of('0') + 1);
   if (result.fraction.empty()) result.fraction = "0";
   return result;
@@ -161,11 +159,12 @@ void drawProblems(Page& page, const LoadContext& context) {
   if (!drawn) return;
 
   for (int k = 0; k < kProblems; ++k) {
-    double upper = drawNumber(context.random, firstBound, firstPlaces);
-    double lower = drawNumber(context.random, secondBound, secondPlaces);
-    if (upper < lower) std::swap(upper, lower);
-    const SplitNumber u = split(upper, context.numbers);
-    const SplitNumber w = split(lower, context.numbers);
+    // Each number keeps the places it was drawn with, wherever it ends up.
+    std::pair upper{drawNumber(context.random, firstBound, firstPlaces), firstPlaces};
+    std::pair lower{drawNumber(context.random, secondBound, secondPlaces), secondPlaces};
+    if (upper.first < lower.first) std::swap(upper, lower);
+    const SplitNumber u = split(upper.first, upper.second, context.numbers);
+    const SplitNumber w = split(lower.first, lower.second, context.numbers);
     page.text("Label2", k).caption = u.whole;
     page.text("Label3", k).caption = w.whole;
     page.text("Label6", k).caption = u.fraction;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/number_text.h"
+#include "main_window/commands.h"
+
+namespace ws {
+
+// The number text writes at most this many significant digits, and a whole number from
+// 10 to this power on with an exponent.
+inline constexpr int kExactDigits = 15;
+
+// A command whose sheet shows a result must not be able to show any number, drawn or
+// formed, that its text cannot write exactly. Given the command's answers in the order
+// asked, the message naming the answers that are too large and what is allowed, or nothing.
+std::optional<std::string> inexactResultRefusal(const Command& command,
+                                                const std::vector<std::string>& answers,
+                                                const NumberText& numbers);
+
+}  // namespace ws
