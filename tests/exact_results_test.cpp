@@ -166,13 +166,13 @@ class CountedFractions final : public FractionSource {
 // A command run from the menu, with the text file, editor and printer replaced.
 struct ExactResults : testing::Test, TextFile, Editor {
   std::string path() const override { return "ruvakto.txt"; }
-  std::optional<std::string> open() override {
+  std::optional<TextFileFault> open() override {
     ++opened;
     return std::nullopt;
   }
   void writeLine(std::string_view line) override { lines.emplace_back(line); }
-  std::optional<std::string> close() override { return std::nullopt; }
-  std::optional<std::string> start(const std::string&) override { return std::nullopt; }
+  std::optional<TextFileFault> close() override { return std::nullopt; }
+  std::optional<std::string> start(const std::string&, Failed) override { return std::nullopt; }
 
   void run(std::string_view item, std::vector<std::string> answers) {
     questioner.script(std::move(answers));
