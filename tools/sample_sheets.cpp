@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "main_window/exact_results.h"
 #include "pages/page_painter.h"
 
 namespace ws {
@@ -12,10 +13,11 @@ namespace {
 
 constexpr int kTwipsPerPixel = 10;
 
-std::string demandingAnswer(Prompt prompt) {
+// Three places each, or two where a shown product would then need more digits than are written.
+std::string demandingAnswer(Prompt prompt, const std::string& places) {
   if (prompt == Prompt::FirstDigits) return "6";
   if (isDigitCount(prompt)) return "4";
-  if (prompt == Prompt::FirstPlaces || prompt == Prompt::SecondPlaces) return "3";
+  if (prompt == Prompt::FirstPlaces || prompt == Prompt::SecondPlaces) return places;
   return std::string(defaultAnswer(prompt));
 }
 
@@ -29,14 +31,20 @@ Box lineBox(const Line& line) {
 }  // namespace
 
 ParameterBlock sampleAnswers(const Command& command, Answers answers, bool pictures) {
+  auto given = [&](const std::string& places) {
+    std::vector<std::string> all;
+    for (const Question& question : command.questions) {
+      all.push_back(answers == Answers::Demanding ? demandingAnswer(question.prompt, places)
+                                                  : std::string(defaultAnswer(question.prompt)));
+      if (question.prompt == Prompt::Pictures) all.back() = pictures ? "E" : "H";
+    }
+    return all;
+  };
+  std::vector<std::string> all = given("3");
+  if (inexactResultRefusal(command, all, NumberText(","))) all = given("2");
   ParameterBlock block;
-  for (const Question& question : command.questions) {
-    if (!question.target) continue;
-    std::string answer = answers == Answers::Demanding
-                             ? demandingAnswer(question.prompt)
-                             : std::string(defaultAnswer(question.prompt));
-    if (question.prompt == Prompt::Pictures) answer = pictures ? "E" : "H";
-    block.set(*question.target, answer);
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (const auto target = command.questions[i].target) block.set(*target, all[i]);
   }
   for (const Constant& constant : command.constants) {
     block.set(constant.field, std::string(constant.text));
