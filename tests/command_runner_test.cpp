@@ -2,27 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <utility>
+
 #include "support/doubles.h"
 
 namespace ws {
 namespace {
-
-using test::RecordingMessages;
-using test::RecordingPageHost;
-using test::RecordingPrinter;
-using test::RecordingTextSheets;
-using test::ScriptedQuestioner;
 
 // The main window's side of a command, with every window and device replaced.
 struct Commands : testing::Test {
   ParameterBlock block;
   Generator generator;
   NumberText numbers{","};
-  ScriptedQuestioner questioner;
-  RecordingMessages messages;
-  RecordingPrinter printer;
-  RecordingPageHost host;
-  RecordingTextSheets textSheets;
+  test::ScriptedQuestioner questioner;
+  test::RecordingMessages messages;
+  test::RecordingPrinter printer;
+  test::RecordingPageHost host;
+  test::RecordingTextSheets textSheets;
   PageFrame frame{LoadContext{block, generator, numbers}, printer, [] {}};
   HandOver handOver{block, numbers, frame, host};
   CommandRunner runner{block, numbers, questioner, messages, handOver, textSheets};
@@ -33,19 +31,6 @@ struct Commands : testing::Test {
   }
   std::string field(Field f) const { return block.get(f); }
 };
-
-TEST_F(Commands, ColumnMultiplicationRoadPrintsThreeSheetsWithItsConstants) {
-  run("mnualtaltacarpma", {"2", "1", "E", "3"});
-  EXPECT_EQ(field(Field::Label1), "2");
-  EXPECT_EQ(field(Field::Label3), "1");
-  EXPECT_EQ(field(Field::Label2), "E");
-  EXPECT_EQ(field(Field::Label4), "0");
-  EXPECT_EQ(field(Field::Label8), "0");
-  EXPECT_EQ(field(Field::Label5), "0");
-  EXPECT_EQ(printer.printed.size(), 3u);
-  EXPECT_TRUE(host.open.empty());
-  EXPECT_EQ(field(Field::Label9), "Label9");
-}
 
 TEST_F(Commands, EmptyAnswerStopsAtOnceLeavingEarlierAnswersAndNoConstants) {
   // Cancel at every question in turn: the answers before it stay, nothing after it happens.
@@ -77,13 +62,19 @@ TEST_F(Commands, AnswersAreStoredExactlyAsTyped) {
   }
 }
 
-TEST_F(Commands, WholeNumberCommandResetsThePlacesADecimalCommandLeft) {
+// A whole-number command writes zero places over those a decimal command left in the block.
+TEST_F(Commands, APageCommandStoresItsAnswersAndConstantsThenPrints) {
   run("mnualtaltacarpmaondalık", {"1", "2", "1", "1", "H", "0"});
   EXPECT_EQ(field(Field::Label4), "2");
-  run("mnukalansızbolme", {"1", "1", "H", "1"});
-  EXPECT_EQ(field(Field::Label4), "0");
-  EXPECT_EQ(field(Field::Label8), "0");
-  EXPECT_EQ(field(Field::Label5), "0");
+  run("mnualtaltacarpma", {"2", "1", "E", "3"});
+  for (auto [f, text] : {std::pair{Field::Label1, "2"},
+                         {Field::Label3, "1"},
+                         {Field::Label2, "E"},
+                         {Field::Label4, "0"},
+                         {Field::Label8, "0"},
+                         {Field::Label5, "0"}})
+    EXPECT_EQ(field(f), text);
+  EXPECT_EQ(printer.printed.size(), 3u);
 }
 
 TEST_F(Commands, TextSheetCommandsKeepTheirAnswersOutOfTheBlock) {
@@ -92,6 +83,28 @@ TEST_F(Commands, TextSheetCommandsKeepTheirAnswersOutOfTheBlock) {
   EXPECT_EQ(textSheets.runs[0].second, (std::vector<std::string>{"2", "1", "1", "3", "4"}));
   EXPECT_EQ(field(Field::Label1), "?");
   EXPECT_EQ(field(Field::Label4), "=");
+}
+
+// Answers for which no start term or no step could ever be drawn would hang the page.
+TEST_F(Commands, NumberPatternRefusesAnswersThatCouldNeverBeDrawn) {
+  // Start, end and step bounds, and a piece of the refusal (null: the sheet is drawn).
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+      // clang-format off
+      {"-1", "100", "5", "en az 0"},           {"101", "50", "5", "en fazla 100"},
+      {"1E400", "1E400", "5", "en fazla 100"}, {"1", "100", "0,5", "en az 1"},
+      {"1", "100", "5", nullptr},              {"0,5", "100", "1,5", nullptr},
+      {"99,5", "0", "1", nullptr},             {"5", "1E400", "1E400", nullptr},
+      // clang-format on
+  };
+  for (const auto& [start, end, step, refusal] : cases) {
+    SCOPED_TRACE(std::string(start) + " " + end + " " + step);
+    messages.shown.clear();
+    printer.printed.clear();
+    run("mnusayıoruntusu", {start, end, step, "E", "2"});
+    ASSERT_EQ(messages.shown.size(), refusal ? 1u : 0u);
+    EXPECT_EQ(printer.printed.size(), refusal ? 0u : 2u);
+    EXPECT_TRUE(!refusal || messages.shown[0].second.find(refusal) != std::string::npos);
+  }
 }
 
 }  // namespace

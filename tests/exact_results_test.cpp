@@ -13,11 +13,13 @@
 namespace ws {
 namespace {
 
-// Exact decimals: units / 10^places, in integers wide enough for any product of two shown numbers.
+// Exact decimals: units / 10^places, in integers wide enough for any product of two shown numbers;
+// kept without trailing zeros, so that equal numbers compare equal.
 using Int = __int128;
 struct Decimal {
   Int units = 0;
   int places = 0;
+  bool operator==(const Decimal&) const = default;
 };
 
 Int powerOfTen(int n) {
@@ -29,11 +31,6 @@ Int powerOfTen(int n) {
 Decimal normal(Decimal d) {
   while (d.places > 0 && d.units % 10 == 0) d.units /= 10, --d.places;
   return d;
-}
-
-bool operator==(Decimal a, Decimal b) {
-  const int p = std::max(a.places, b.places);
-  return a.units * powerOfTen(p - a.places) == b.units * powerOfTen(p - b.places);
 }
 
 Decimal plus(Decimal a, Decimal b, int sign = 1) {
@@ -139,28 +136,19 @@ std::vector<Problem> pageProblems(const Page& page) {
       found.push_back({problem.substr(0, at), problem.substr(at + 3), t("Label3", k / 9), sign[1]});
     }
   } else if (page.form == "Form16") {
-    for (int g = 0; g < 2; ++g) {
-      for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 4; ++c) {
-          found.push_back({t("Label3", 4 * g + r), t("Label2", 4 * g + c),
-                           t("Label5", 16 * g + 4 * r + c), t("Label4", g) == "+" ? '+' : 'x'});
-        }
-      }
+    for (int k = 0; k < 32; ++k) {  // two tables of four rows and four columns
+      const int table = k / 16, row = 4 * table + k / 4 % 4, column = 4 * table + k % 4;
+      found.push_back({t("Label3", row), t("Label2", column), t("Label5", k),
+                       t("Label4", table) == "+" ? '+' : 'x'});
     }
   }
   return found;
 }
 
-class CountedFractions final : public FractionSource {
- public:
-  float nextFraction() override {
-    ++taken;
-    return generator_.nextFraction();
-  }
+struct CountedFractions final : FractionSource {
+  float nextFraction() override { return ++taken, generator.nextFraction(); }
+  Generator generator;
   int taken = 0;
-
- private:
-  Generator generator_;
 };
 
 // A command run from the menu, with the text file, editor and printer replaced.
@@ -201,6 +189,7 @@ const std::string kSecondPlaces = "\"İkinci sayının ondalık basamak sayısı
 const std::string kOne = " sorusunun cevabı en fazla 14",
                   kEach = " sorularının cevapları en fazla 14";
 const std::string kTotal = " sorularının cevaplarının toplamı en fazla ";
+const std::string kBoth = kFirst + " ve " + kSecond + kTotal + "14";
 
 // Every command that shows a result: its largest accepted answers, and the smallest refused
 // ones with the message they get. The picture answer and the count are added by the test.
@@ -214,29 +203,25 @@ TEST_F(ExactResults, LargestAcceptedAnswersShowOnlyExactResultsAndOneStepBeyondI
       // clang-format off
       {"mnuyanyanatoplamabilin", {"14", "14"}, {"15", "14"}, kFirst + kOne, {14, 0}},
       {"mnuYanyanabilinmeyenliçıkarma", {"14", "14.9"}, {"14", "15"}, kSecond + kOne, {14, 0}},
-      {"mnuyanyanabilincarpma", {"7", "7"}, {"8", "7"}, kFirst + " ve " + kSecond + kTotal + "14",
-       {7, 0}},
+      {"mnuyanyanabilincarpma", {"7", "7"}, {"8", "7"}, kBoth, {7, 0}},
       {"mnuyanyanabilinmeyenbolme", {"0", "14"}, {"-3", "15"}, kSecond + kOne, {14, 0}},
       {"mnuyanyanaondalıktoplamabil", {"11", "3", "11", "3"}, {"11", "3", "11", "4"},
        kFirst + " ve " + kSecondPlaces + kTotal + "14", {11, 3}},
       {"mnualtaltabilintoplama", {"14", "14"}, {"15", "15"}, kFirst + " ve " + kSecond + kEach,
        {14, 0}},
       {"mnualtaltaçıkarmabilinmeye", {"14", "14"}, {"15", "0"}, kFirst + kOne, {14, 0}},
-      {"mnualtaltabilinmeyencarpma", {"7", "7"}, {"7", "8"},
-       kFirst + " ve " + kSecond + kTotal + "14", {7, 0}},
+      {"mnualtaltabilinmeyencarpma", {"7", "7"}, {"7", "8"}, kBoth, {7, 0}},
       {"mnualtaltacarpmabilinmeyenondalık", {"4", "4", "4", "3"}, {"4", "4", "4", "4"},
        kFirst + ", " + kFirstPlaces + ", " + kSecond + " ve " + kSecondPlaces + kTotal + "15",
        {4, 4}},
-      {"mnukalansızbolme", {"7", "7"}, {"8", "7"}, kFirst + " ve " + kSecond + kTotal + "14",
-       {7, 0}},
+      {"mnukalansızbolme", {"7", "7"}, {"8", "7"}, kBoth, {7, 0}},
       {"mnukalansızondalıkbolme", {"14", "1", "0", "0"}, {"14", "2", "0", "0"},
        kFirst + " ve " + kFirstPlaces + kTotal + "15", {14, 1}},
       {"mnusekillitoplama", {"14", "14"}, {"1", "15"},
        "\"Toplam olan sayının basamak sayısı kaç?\"" + kOne, {14, 0}},
       {"mnusekillicıkarmabilin", {"14", "14"}, {"15", "1"},
        "\"Çıkan sayının basamak sayısı kaç?\"" + kOne, {14, 0}},
-      {"mnuislemtabloboya", {"7", "7", "0"}, {"7", "8", "2"},
-       kFirst + " ve " + kSecond + kTotal + "14", {7, 0}},
+      {"mnuislemtabloboya", {"7", "7", "0"}, {"7", "8", "2"}, kBoth, {7, 0}},
       {"mnuislemtabloboya", {"14", "14", "1"}, {"14", "15", "7"}, kSecond + kOne, {14, 0}},
       // clang-format on
   };

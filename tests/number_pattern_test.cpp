@@ -5,9 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "main_window/command_runner.h"
 #include "pages/page_frame.h"
-#include "support/doubles.h"
 #include "support/scripted_fractions.h"
 
 namespace ws {
@@ -116,38 +114,6 @@ TEST(NumberPatternPage, WritesRowsAsTheirBoundsAllow) {
   // The blank counter runs on from row to row: the first example leaves it at 2.
   const Page page = drawSheet("10", "30", "5", true, {draws(3), draws(5)});
   EXPECT_TRUE(page.text("Label2", 1).caption.starts_with(" 0 , ...... , ...... ,  3 ,  4 ,"));
-}
-
-// Answers for which no start term or no step could ever be drawn would hang the page.
-TEST(NumberPatternCommand, RefusesAnswersThatCouldNeverBeDrawn) {
-  // Start, end and step bounds, and a piece of the refusal (null: the sheet is drawn).
-  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-      // clang-format off
-      {"-1", "100", "5", "en az 0"},           {"101", "50", "5", "en fazla 100"},
-      {"1E400", "1E400", "5", "en fazla 100"}, {"1", "100", "0,5", "en az 1"},
-      {"1", "100", "5", nullptr},              {"0,5", "100", "1,5", nullptr},
-      {"99,5", "0", "1", nullptr},             {"5", "1E400", "1E400", nullptr},
-      // clang-format on
-  };
-  for (const auto& [start, end, step, refusal] : cases) {
-    SCOPED_TRACE(std::string(start) + " " + end + " " + step);
-    ParameterBlock block;
-    const NumberText numbers;
-    Generator generator;
-    test::RecordingPrinter printer;
-    test::RecordingPageHost host;
-    test::ScriptedQuestioner questions({start, end, step, "E", "2"});
-    test::RecordingMessages messages;
-    test::RecordingTextSheets texts;
-    PageFrame frame{{block, generator, numbers}, printer, {}};
-    HandOver handOver{block, numbers, frame, host};
-    CommandRunner{block, numbers, questions, messages, handOver, texts}.run(
-        *findCommand("mnusayıoruntusu"));
-    ASSERT_EQ(messages.shown.size(), refusal ? 1u : 0u);
-    ASSERT_EQ(printer.printed.size(), refusal ? 0u : 2u);
-    EXPECT_TRUE(!refusal || messages.shown[0].second.find(refusal) != std::string::npos);
-    EXPECT_TRUE(refusal || printer.printed[1].picture("Image1").visible);  // from Label1
-  }
 }
 
 }  // namespace

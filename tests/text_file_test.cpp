@@ -29,6 +29,7 @@
 #include "main_window/commands.h"
 #include "main_window/text_sheets.h"
 #include "support/doubles.h"
+#include "support/scripted_fractions.h"
 #include "support/small_disk.h"
 
 namespace ws {
@@ -65,24 +66,27 @@ class SizeLimit {
 };
 
 // Text sheets on a real file in a fresh folder; the fixture stands in for the editor and keeps
-// what a started editor would be told to report.
-class TextFileFaults : public testing::Test, public Editor {
+// the paths it was started on and what a started editor would be told to report.
+class TextSheetsOnDisk : public testing::Test, public Editor {
  protected:
   std::optional<std::string> start(const std::string& path, Failed failed) override {
     started_.push_back(path);
     failed_ = std::move(failed);
     return std::nullopt;
   }
-  ~TextFileFaults() override { fs::remove_all(dir_); }
+  ~TextSheetsOnDisk() override { fs::remove_all(dir_); }
 
-  // Runs a sheet of `lines` additions into `file`; the one message it gave, or "".
-  std::string run(TextFile& file, int lines = 100, const char* item = "mnuyanyanatoplama") {
+  // Runs a command into `file`; the one message it gave, or "".
+  std::string run(std::string_view item, const std::vector<std::string>& answers,
+                  FractionSource& random, TextFile& file) {
     messages_.shown.clear();
-    const std::vector<std::string> answers{"4", "4", std::to_string(lines)};
-    TextSheets(block_, generator_, numbers_, file, *this, messages_)
-        .run(*findCommand(item), answers);
+    TextSheets(block_, random, numbers_, file, *this, messages_).run(*findCommand(item), answers);
     EXPECT_LE(messages_.shown.size(), 1u);
     return messages_.shown.empty() ? "" : messages_.shown[0].second;
+  }
+  // A sheet of `lines` problems of four-digit numbers.
+  std::string run(TextFile& file, int lines = 100, const char* item = "mnuyanyanatoplama") {
+    return run(item, {"4", "4", std::to_string(lines)}, generator_, file);
   }
 
   const fs::path dir_ =
@@ -97,7 +101,84 @@ class TextFileFaults : public testing::Test, public Editor {
   Failed failed_;
 };
 
-TEST_F(TextFileFaults, OnlyAPlainFileTakesTheLinesAndNothingWaitsForAReader) {
+TEST_F(TextSheetsOnDisk, EveryKindWritesItsLinesFromItsDrawsInOrder) {
+  // Each draw is the fraction of its operand's bound: with 1 and 2 digits .3 is 3, .47 is 47.
+  struct Case {
+    std::string_view item;
+    std::vector<std::string> answers;
+    std::vector<float> draws;
+    std::string lines;
+    std::string separator = ",";
+  } cases[] = {
+      // clang-format off
+      {"mnuyanyanabilincarpma", {"1", "1", "0"}, {}, ""},  // no lines, yet the file is made
+      {"mnuyanyanatoplama", {"1", "2", "1"}, {.3, .47}, "3+47=...\r\n"},
+      {"mnuyanyanaçıkarma", {"1", "2", "1"}, {.3, .47}, "47-3=...\r\n"},
+      {"mnuyanyanacarpma", {"1", "2", "1"}, {.3, .47}, "3x47=...\r\n"},
+      {"mnuyanyanabolme", {"1", "2", "1"}, {.7, 0, .3, .47}, "47/3=...\r\n"},  // 7/0 drawn again
+      {"mnuyanyanatoplamabilin", {"1", "1", "2"}, {.4, .5, .2, .3, .7, .1, .1, .2, .3, .4, 1, 0},
+       "4+5=...\r\n...+3=5\r\n7+...=8\r\n1+2=...\r\n...+4=7\r\n10+...=10\r\n"},
+      {"mnuYanyanabilinmeyenliçıkarma", {"1", "1", "1"}, {.4, .5, .2, .3, .5, .5},
+       "5-4=...\r\n...-2=1\r\n5-...=0\r\n"},
+      {"mnuyanyanabilincarpma", {"1", "1", "1"}, {.4, .5, 0, .3, .7, .1},
+       "5x4=...\r\n...x0=0\r\n7x...=7\r\n"},
+      {"mnuyanyanabilinmeyenbolme", {"1", "1", "1"}, {.4, .5, 0, .3, .2, .3, 0, .6, .1, .7},
+       "20/4=...\r\n.../2=3\r\n7/...=7\r\n"},  // the product is the dividend; divisors 0 redrawn
+      {"mnuyanyanaondalıkcarp", {"1", "1", "2", "2", "1"}, {.01, .003}, "0,3x0,1=...\r\n"},
+      {"mnuyanyanaondalıkcıkar", {"1", "1", "1", "1", "1"}, {.25, .75}, "7,5-2,5=...\r\n"},
+      {"mnuyanyanaondalıktopla", {"1", "1", "2", "2", "1"}, {.15, .1225}, "1,5+12,25=...\r\n"},
+      {"mnuyanyanaondalıktoplamabil", {"1", "2", "1", "2", "1"}, {.42, .135, .01, .02, .3, .68},
+       "4,2+1,35=...\r\n...+0,2=0,3\r\n3+...=9,8\r\n"},
+      {"mnuonyuzbincarpma", {"2", "1"}, {.47, .05, .93},
+       "47x10=...\r\n5x100=...\r\n93x1000=...\r\n"},
+      {"mnuyanyanaondalıkbolme", {"1", "3.7", "0", "0", "2,5"}, {.123456, 0, .123456, .75, .5, .75},
+       "1,2346/1=...\r\n5/1=...\r\n"},  // places are typed with a full stop
+      {"mnuyanyanaondalıkbolme", {"1", "3,7", "0", "1", "1"}, {.123456, .04, .123456, .07},
+       "1.235/0.1=...\r\n", "."},  // 0.04 shows as 0: drawn again
+      // clang-format on
+  };
+  std::string expected;  // each command's lines directly behind those of the one before
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.item) + " " + c.answers[1]);
+    numbers_ = NumberText(c.separator);
+    test::ScriptedFractions fractions(c.draws);
+    EXPECT_EQ(run(c.item, c.answers, fractions, file_), "");
+    ASSERT_TRUE(fs::is_regular_file(path_));
+    EXPECT_EQ(contents(path_), expected += c.lines);
+    EXPECT_EQ(fractions.remaining(), 0u);
+  }
+  EXPECT_EQ(started_, std::vector<std::string>(std::size(cases), path_.string()));
+}
+
+TEST_F(TextSheetsOnDisk, NoDivisionLineDividesByZero) {
+  using Answers = std::vector<std::string>;
+  for (const auto& [item, answers] : {
+           std::pair<std::string_view, Answers>{"mnuyanyanabolme", {"0", "0", "1000"}},
+           {"mnuyanyanabolme", {"1", "0", "1000"}},
+           {"mnuyanyanabilinmeyenbolme", {"0", "0", "1000"}},
+           {"mnuyanyanabilinmeyenbolme", {"0", "1", "1000"}},
+           {"mnuyanyanaondalıkbolme", {"0", "0", "0", "0", "1000"}},
+           {"mnuyanyanaondalıkbolme", {"0", "1", "1", "1", "1000"}},  // 0,04 shows as 0
+       }) {
+    run(item, answers, generator_, file_);
+  }
+  std::istringstream lines(contents(path_));
+  int count = 0;
+  for (std::string line; std::getline(lines, line); ++count) {
+    const std::size_t slash = line.find('/'), equals = line.find('=');
+    const double dividend = numbers_.read(line.substr(0, slash));
+    const std::string divisor = line.substr(slash + 1, equals - slash - 1);
+    if (divisor == "...") {
+      // Dividend 0 over a divisor not 0 leaves only the quotient 0.
+      EXPECT_TRUE(dividend != 0 || numbers_.read(line.substr(equals + 1)) == 0) << line;
+    } else {
+      EXPECT_NE(numbers_.read(divisor), 0) << line;
+    }
+  }
+  EXPECT_EQ(count, 10000);
+}
+
+TEST_F(TextSheetsOnDisk, OnlyAPlainFileTakesTheLinesAndNothingWaitsForAReader) {
   alarm(20);  // a write that waits for a reader ends the test here instead of hanging it
   const auto expectRefused = [&](const char* what, const std::string& reason) {
     SCOPED_TRACE(what);
@@ -138,7 +219,7 @@ TEST_F(TextFileFaults, OnlyAPlainFileTakesTheLinesAndNothingWaitsForAReader) {
   EXPECT_TRUE(linked.starts_with(kKnown) && linked.ends_with("=...\r\n")) << linked;
 }
 
-TEST_F(TextFileFaults, ASheetThatDoesNotFitIsTakenBackToWhatTheFileHeld) {
+TEST_F(TextSheetsOnDisk, ASheetThatDoesNotFitIsTakenBackToWhatTheFileHeld) {
   const auto expectTakenBack = [&](TextFile& file, const fs::path& path, int error) {
     std::ofstream(path, std::ios::binary) << kKnown;
     const std::string told = run(file, 10000);
@@ -189,7 +270,7 @@ TEST_F(TextFileFaults, ASheetThatDoesNotFitIsTakenBackToWhatTheFileHeld) {
   if (!disk.available() || !appendOnly) GTEST_SKIP() << "no small disk or append-only file here";
 }
 
-TEST_F(TextFileFaults, TwoProgramsAppendingAtOnceKeepEveryLineAndEverySheetWhole) {
+TEST_F(TextSheetsOnDisk, TwoProgramsAppendingAtOnceKeepEveryLineAndEverySheetWhole) {
   // One program adds, the other multiplies and meets a size limit part way: its sheets that do
   // not fit are taken back, and never a sheet of the other program.
   constexpr int kSheets = 40, kLines = 300;
@@ -233,7 +314,7 @@ TEST_F(TextFileFaults, TwoProgramsAppendingAtOnceKeepEveryLineAndEverySheetWhole
   EXPECT_EQ(count['x'], (kSheets - multiplierFailed) * kLines);
 }
 
-TEST_F(TextFileFaults, AnEditorThatFailsLaterIsToldWhereTheFileIsAndTheLinesStay) {
+TEST_F(TextSheetsOnDisk, AnEditorThatFailsLaterIsToldWhereTheFileIsAndTheLinesStay) {
   EXPECT_EQ(run(file_, 3), "");
   ASSERT_TRUE(failed_);
   failed_("xdg-open 3 koduyla sona erdi");
