@@ -82,12 +82,4 @@ class RecordingPageHost final : public PageHost {
   int unloads = 0;
 };
 
-class RecordingTextSheets final : public TextSheetRunner {
- public:
-  void run(const Command& command, const std::vector<std::string>& answers) override {
-    runs.emplace_back(command.item, answers);
-  }
-  std::vector<std::pair<std::string_view, std::vector<std::string>>> runs;
-};
-
 }  // namespace ws::test
