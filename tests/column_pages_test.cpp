@@ -60,7 +60,7 @@ TEST(ColumnPages, EveryVariantDrawsAndWritesItsProblemsAlongTheIndex) {
   // An answer that is no number reads 0: the plain sheet, or the exact division.
   const std::tuple<PageKind, const char*, Sheet> cases[] = {
       {PageKind::Form2, "abc", Plain},  {PageKind::Form2, "1,0", Missing},
-      {PageKind::Form2, "-1", Mixed},   {PageKind::Form3, "0,0", Plain},
+      {PageKind::Form2, "2", Mixed},    {PageKind::Form3, "0,0", Plain},
       {PageKind::Form3, "5", Missing},  {PageKind::Form4, "0", Plain},
       {PageKind::Form4, "-2", Missing}, {PageKind::Form5, "2", Remainder},
       {PageKind::Form5, "x", Exact}};

@@ -214,10 +214,7 @@ TEST(ShapeAdditions, ZeroTargetsAndAddendsNotBelowTheSmallerTargetAreDrawnAgain)
   for (int k = 0; k < 18; ++k) {
     add(fractions, {4, 9});
     fractions.push_back(0.35f);
-    if (k % 4 == 3)
-      fractions.push_back(std::nextafter(0.35f, 0.0f));
-    else
-      add(fractions, {double(k % 4)});
+    fractions.push_back(k % 4 == 3 ? std::nextafter(0.35f, 0.0f) : fractionThatDraws(k % 4, 10));
   }
   const Page page =
       drawn(PageKind::Form13, fractions, {{Field::Label1, "1"}, {Field::Label3, "1"}});
