@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <set>
 
 #include "main_window/commands.h"
 #include "main_window/questions.h"
@@ -22,6 +23,7 @@
 #include "pages/page_painter.h"
 #include "pages/symbol_font.h"
 #include "platform/qt_printer.h"
+#include "sample_sheets.h"
 #include "support/doubles.h"
 #include "support/program_folder.h"
 #include "support/small_disk.h"
@@ -58,16 +60,6 @@ Page onePage(Box box, std::string text, Align align = Align::Left) {
   page.clientHeight = 1000;
   page.texts.push_back(caption("Label1", kSingle, box, std::move(text), align));
   return page;
-}
-
-TEST(PagePainter, EveryProblemShowsWhereItStands) {
-  ParameterBlock block;
-  Generator generator;
-  for (PageKind kind : {PageKind::Form2, PageKind::Form3}) {
-    const Page page = drawPage(kind, LoadContext{block, generator, NumberText(",")});
-    const QImage image = render(page);
-    for (const TextField& cell : page.texts) EXPECT_GT(count(image, cell.box), 20) << cell.name;
-  }
 }
 
 TEST(PagePainter, TextLiesAbovePicturesAndLines) {
@@ -225,38 +217,15 @@ TEST(PagePainter, PatternRowsEndOnAWholeSymbol) {
 // Every page kind's sheet as its first menu command draws it with the default answers.
 std::vector<Page> oneSheetOfEachKind() {
   std::vector<Page> pages;
+  std::set<PageKind> drawn;
   Generator generator;
-  const NumberText numbers(",");
-  for (int k = 0; k < kPageKindCount; ++k) {
-    const auto kind = static_cast<PageKind>(k);
-    ParameterBlock block;
-    for (const Command* command : allCommands()) {
-      if (command->isTextSheet() || std::get<PageKind>(command->output) != kind) continue;
-      for (const Question& question : command->questions) {
-        if (question.target)
-          block.set(*question.target, std::string(defaultAnswer(question.prompt)));
-      }
-      for (const Constant& constant : command->constants) {
-        block.set(constant.field, std::string(constant.text));
-      }
-      break;
-    }
-    pages.push_back(drawPage(kind, LoadContext{block, generator, numbers}));
+  for (const Command* command : allCommands()) {
+    const auto* kind = std::get_if<PageKind>(&command->output);
+    if (!kind || !drawn.insert(*kind).second) continue;
+    const ParameterBlock block = sampleAnswers(*command, Answers::Defaults, true);
+    pages.push_back(drawPage(*kind, LoadContext{block, generator, NumberText(",")}));
   }
   return pages;
-}
-
-// Each page on its own A4 sheet, edge to edge, as one PDF.
-void writePdf(const std::vector<Page>& pages, const QString& path) {
-  QPdfWriter writer(path);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setResolution(1200);
-  QPainter painter(&writer);
-  for (std::size_t k = 0; k < pages.size(); ++k) {
-    if (k > 0) writer.newPage();
-    paintPage(painter, pages[k], QRectF(0, 0, writer.width(), writer.height()));
-  }
 }
 
 QString run(const QString& program, const QStringList& arguments) {
@@ -266,14 +235,32 @@ QString run(const QString& program, const QStringList& arguments) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-TEST(PagePainter, PdfPageHoldsEveryCaptionOfItsSheet) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP();
+// The preview copies pictures from images made at its own pixels and sets text once per caption;
+// the printed sheet must carry the same ink and text, so the pupil gets what the teacher saw.
+TEST(PagePainter, PdfHoldsEveryCaptionAndTheInkThePreviewShows) {
+  for (const char* tool : {"pdftotext", "pdftoppm"})
+    if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << "no " << tool;
   QTemporaryDir folder;
   const QString pdf = folder.filePath(QStringLiteral("sheets.pdf"));
   const std::vector<Page> pages = oneSheetOfEachKind();
-  writePdf(pages, pdf);
+  {  // each page on its own A4 sheet, edge to edge
+    QPdfWriter writer(pdf);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+      if (k > 0) writer.newPage();
+      paintPage(painter, pages[k], QRectF(0, 0, writer.width(), writer.height()));
+    }
+  }
+  constexpr int kDotsPerInch = 60;
+  run("pdftoppm", {"-r", QString::number(kDotsPerInch), "-gray", pdf, folder.filePath("page")});
+  const QStringList printed = QDir(folder.path()).entryList({"page*.pgm"}, QDir::Files, QDir::Name);
+  ASSERT_EQ(printed.size(), qsizetype(pages.size()));
   const auto squeezed = [](QString text) { return text.remove(QRegularExpression("\\s")); };
   for (std::size_t k = 0; k < pages.size(); ++k) {
+    SCOPED_TRACE(pages[k].form);
     const QString page = QString::number(k + 1);
     const QString text =
         squeezed(run("pdftotext", {"-raw", "-f", page, "-l", page, "-enc", "UTF-8", pdf, "-"}));
@@ -281,24 +268,9 @@ TEST(PagePainter, PdfPageHoldsEveryCaptionOfItsSheet) {
       // Symbol captions are codes, not text; a row cut at its edge shows only its beginning.
       if (!field.visible || field.font.family == kSymbolFontFamily || field.cutAtEdge) continue;
       EXPECT_TRUE(text.contains(squeezed(QString::fromStdString(field.caption))))
-          << pages[k].form << " " << field.name << "(" << field.index << ") " << field.caption;
+          << field.name << "(" << field.index << ") " << field.caption;
     }
-  }
-}
 
-// The preview copies pictures from images made at its own pixels and sets text once per caption;
-// the printed sheet must carry the same ink, so the pupil gets what the teacher saw.
-TEST(PagePainter, PreviewAndPdfCarryTheSameInk) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) GTEST_SKIP();
-  QTemporaryDir folder;
-  const QString pdf = folder.filePath(QStringLiteral("sheets.pdf"));
-  const std::vector<Page> pages = oneSheetOfEachKind();
-  writePdf(pages, pdf);
-  constexpr int kDotsPerInch = 60;
-  run("pdftoppm", {"-r", QString::number(kDotsPerInch), "-gray", pdf, folder.filePath("page")});
-  const QStringList printed = QDir(folder.path()).entryList({"page*.pgm"}, QDir::Files, QDir::Name);
-  ASSERT_EQ(printed.size(), qsizetype(pages.size()));
-  for (std::size_t k = 0; k < pages.size(); ++k) {
     const QImage paper = QImage(folder.filePath(printed[k])).convertToFormat(QImage::Format_RGB32);
     QImage screen(paper.size(), QImage::Format_RGB32);
     screen.fill(Qt::white);
@@ -322,8 +294,8 @@ TEST(PagePainter, PreviewAndPdfCarryTheSameInk) {
         differing += std::abs(a - b) > 48;
       }
     }
-    EXPECT_GT(inked, 100) << pages[k].form;
-    EXPECT_LT(differing, inked / 50 + 1) << pages[k].form;
+    EXPECT_GT(inked, 100);
+    EXPECT_LT(differing, inked / 50 + 1);
   }
 }
 
@@ -381,10 +353,7 @@ TEST(PdfFallback, SheetsGoToNewNumberedFilesAndEachRunTellsWhereAfterItsFirstBat
   for (int n = 8; n <= 15; ++n) EXPECT_TRUE(n == 14 || isWholePdf(path(n))) << n;
 
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return;
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path(8), "-"});
-  ASSERT_TRUE(pdftotext.waitForFinished());
-  EXPECT_EQ(QString::fromUtf8(pdftotext.readAllStandardOutput()).trimmed(), "ÇARPMA İŞLEMİ ğüşöı");
+  EXPECT_EQ(run("pdftotext", {"-enc", "UTF-8", path(8), "-"}).trimmed(), "ÇARPMA İŞLEMİ ğüşöı");
 }
 
 TEST(PdfFallback, EveryBatchThatCannotBeSavedIsToldWithTheSystemsReason) {
