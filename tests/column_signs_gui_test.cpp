@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <climits>
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include "pages/page_frame.h"
@@ -63,12 +62,13 @@ Page drawn(PageKind kind, const char* variant) {
   return page;
 }
 
-TEST(ColumnSigns, EverySignStandsLevelWithTheMiddleOfItsNumbersDigits) {
+TEST(ColumnSigns, EverySignStandsLevelWithItsNumberAndEachCommaOnItsBaseline) {
   for (auto [kind, variant] : {std::pair{PageKind::Form2, "2"},
                                {PageKind::Form3, "0"},
                                {PageKind::Form7, "0"},
                                {PageKind::Form18, "0"},
                                {PageKind::Form19, "0"}}) {
+    SCOPED_TRACE(formName(kind));
     const Page page = drawn(kind, variant);
     const QImage image = render(page);
     int signs = 0;
@@ -79,41 +79,32 @@ TEST(ColumnSigns, EverySignStandsLevelWithTheMiddleOfItsNumbersDigits) {
         return cell.box.left >= sign.x2 && cell.box.left <= sign.x2 + 60 &&
                cell.box.top <= sign.y1 && sign.y1 < cell.box.bottom();
       });
-      ASSERT_NE(number, page.texts.end()) << formName(kind) << " sign " << sign.index;
-      const Ink ink = digits(image, *number);
-      EXPECT_NEAR(sign.y1, ink.middle(), 20) << formName(kind) << " sign " << sign.index;
+      ASSERT_NE(number, page.texts.end()) << "sign " << sign.index;
+      EXPECT_NEAR(sign.y1, digits(image, *number).middle(), 20) << "sign " << sign.index;
       ++signs;
     }
     EXPECT_EQ(signs, kind == PageKind::Form7 ? 6 : kind >= PageKind::Form18 ? 18 : 30);
     for (const Line& plus : page.lines) {
       if (plus.name != "Line2" || plus.x1 != plus.x2) continue;
-      EXPECT_EQ((plus.y1 + plus.y2) / 2, page.line("Line3", plus.index).y1) << formName(kind);
+      EXPECT_EQ((plus.y1 + plus.y2) / 2, page.line("Line3", plus.index).y1);
     }
-  }
-}
 
-TEST(ColumnSigns, EachCommaSitsOnItsNumbersBaselineBetweenItsDigits) {
-  for (PageKind kind : {PageKind::Form18, PageKind::Form19}) {
-    const Page page = drawn(kind, "0");
-    const QImage image = render(page);
-    for (int k = 0; k < 18; ++k) {
-      for (auto [line, whole, fraction] :
-           {std::tuple{0, "Label2", "Label6"}, {1, "Label3", "Label7"}}) {
-        const Ink wholeInk = digits(image, page.text(whole, k));
-        const Ink fractionInk = digits(image, page.text(fraction, k));
+    // The decimal pages' commas: each on its number's baseline, between its digits.
+    for (int k = 0; k < 18 && kind >= PageKind::Form18; ++k) {
+      for (auto [whole, fraction] : {std::pair{"Label2", "Label6"}, {"Label3", "Label7"}}) {
+        SCOPED_TRACE("problem " + std::to_string(k));
+        const TextField &wholeCell = page.text(whole, k), &fractionCell = page.text(fraction, k);
+        const Ink wholeInk = digits(image, wholeCell), fractionInk = digits(image, fractionCell);
         // Between the whole-part and fraction cells, and above the bar.
-        const TextField& wholeCell = page.text(whole, k);
-        const Ink comma =
-            inkIn(image, {wholeCell.box.right(), wholeCell.box.top,
-                          page.text(fraction, k).box.left - wholeCell.box.right(), 300});
-        const std::string where = std::string(formName(kind)) + " problem " + std::to_string(k);
+        const Ink comma = inkIn(image, {wholeCell.box.right(), wholeCell.box.top,
+                                        fractionCell.box.left - wholeCell.box.right(), 300});
         // The comma's head rests on the baseline and its tail hangs just below it.
-        EXPECT_GT(comma.top, wholeInk.middle()) << where;
-        EXPECT_LT(comma.top, wholeInk.bottom) << where;
-        EXPECT_GE(comma.bottom, wholeInk.bottom) << where;
-        EXPECT_LE(comma.bottom, wholeInk.bottom + 60) << where;
-        EXPECT_LE(comma.left - wholeInk.right, 120) << where;
-        EXPECT_LE(fractionInk.left - comma.right, 120) << where;
+        EXPECT_GT(comma.top, wholeInk.middle());
+        EXPECT_LT(comma.top, wholeInk.bottom);
+        EXPECT_GE(comma.bottom, wholeInk.bottom);
+        EXPECT_LE(comma.bottom, wholeInk.bottom + 60);
+        EXPECT_LE(comma.left - wholeInk.right, 120);
+        EXPECT_LE(fractionInk.left - comma.right, 120);
       }
     }
   }
