@@ -88,7 +88,7 @@ TEST_F(Acceptance, EveryMenuItemMakesItsSheetThroughTheRealWindow) {
         answers[q] = command->questions[q].prompt == Prompt::Pictures ? "H" : "2";
       play(form, *command, answers);
       ASSERT_EQ(seen_.questions.size(), answers.size());
-      EXPECT_EQ(seen_.questions.back().title, toQString(command->title));
+      EXPECT_EQ(seen_.questions.back().title.toStdString(), command->title);
       EXPECT_TRUE(seen_.messages.empty());
       const int count = answers.back().value_or(seen_.questions.back().defaultText).toInt();
       if (command->isTextSheet()) {
