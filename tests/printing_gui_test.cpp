@@ -136,13 +136,10 @@ TEST(PagePainter, UnderlinePassesBelowCedillas) {
     page.texts[0].font.points = 36;
     page.texts[0].font.underline = true;
     const QImage image = render(page);
-    std::vector<int> inked;
-    for (int y = 0; y < image.height(); ++y) {
-      int dark = 0;
-      for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 192;
-      inked.push_back(dark);
-    }
-    const int line = int(std::max_element(inked.begin(), inked.end()) - inked.begin());
+    std::vector<int> inked(image.height());
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) inked[y] += qGray(image.pixel(x, y)) < 192;
+    const int line = int(std::ranges::max_element(inked) - inked.begin());
     int letters = line;
     while (letters > 0 && inked[letters] > 0) --letters;
     const int blank = letters;
@@ -405,13 +402,12 @@ TEST(PdfFallback, EveryFailingBatchIsToldWithTheSystemsReasonAndLeavesNoEmptyOrC
 
 TEST(PdfFallback, NumberingGoesPastTheLargestIntAndTellsWhenNoNumberIsLeft) {
   const QString last = QString::number(QtPrinter::kLastNumber);
-  const QString beforeLast = QString::number(QtPrinter::kLastNumber - 1);
   struct Case {
     QString highest;
     QStringList added;  // by two sheets
   } cases[] = {{"2147483647", {"2147483648", "2147483649"}},
                {"0004294967296", {"4294967297", "4294967298"}},
-               {beforeLast, {last}},
+               {QString::number(QtPrinter::kLastNumber - 1), {last}},
                {last, {}},
                {"123456789012345678901234567890", {}}};
   for (const Case& c : cases) {
