@@ -154,7 +154,7 @@ TEST_F(Acceptance, NoAnswerHangsOrShowsInfinityAndEveryLimitIsTold) {
   }
 }
 
-// The printer's own faults are told by the printer, in a batch's one notice (PdfFallback).
+// Printing faults are told by the printer itself (PdfFallback); these are the text file's.
 TEST_F(Acceptance, EachTextFileFaultIsToldOnceWithTheFilesPathAndTheFileKeepsWhatItHad) {
   const QByteArray known = "5+3=...\r\nÖğretmenin notu: yarın 2. sayfa";  // no line end
   struct Fault {  // make(true) makes the fault, make(false) takes it away
