@@ -11,7 +11,6 @@
 #include <QRegion>
 #include <QSvgRenderer>
 #include <bitset>
-#include <functional>
 #include <iterator>
 #include <map>
 #include <string>
@@ -39,20 +38,20 @@ TEST(PagePictures, EverySlotHasItsPictureInkingItsBoxAndNothingAround) {
                              std::string(ws::artwork::kResourceSuffix);
     SCOPED_TRACE(path);
     const int w = slot.pixelWidth, h = slot.pixelHeight;
-    // The clock face is drawn by the painter itself; every other picture comes from its SVG.
-    std::function<void(QPainter&, const QRectF&)> draw = ws::paintClockFace;
-    QSvgRenderer renderer;
-    if (slot.name != ws::artwork::kClockFace) {
-      ASSERT_TRUE(renderer.load(QString::fromStdString(path)));
-      EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, w, h));
-      draw = [&](QPainter& painter, const QRectF& box) { renderer.render(&painter, box); };
-    }
     // Stretched to a box of another shape, a picture must fill much of it and spill over nothing.
     const QRect box(w / 2, h / 2, w * 3 / 4, h * 2 / 3);
     QImage sheet(w * 2, h * 2, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
-    draw(painter, QRectF(box));
+    // The clock face is drawn by the painter itself; every other picture comes from its SVG.
+    if (slot.name == ws::artwork::kClockFace) {
+      ws::paintClockFace(painter, QRectF(box));
+    } else {
+      QSvgRenderer renderer(QString::fromStdString(path));
+      ASSERT_TRUE(renderer.isValid());
+      EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, w, h));
+      renderer.render(&painter, QRectF(box));
+    }
     painter.end();
     const QRect drawn = inkBox(sheet);
     EXPECT_TRUE(box.adjusted(-1, -1, 1, 1).contains(drawn));

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QBitmap>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
-#include <climits>
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include "pages/page_frame.h"
@@ -27,28 +27,18 @@ QImage render(const Page& page) {
   return image;
 }
 
-// The rows and columns, in twips, that hold dark ink within a box.
-struct Ink {
-  int top = INT_MAX, bottom = INT_MIN, left = INT_MAX, right = INT_MIN;
-  int middle() const { return (top + bottom) / 2; }
-};
-
-Ink inkIn(const QImage& image, const Box& box) {
-  Ink ink;
-  for (int y = box.top / kTwipsPerPixel; y < box.bottom() / kTwipsPerPixel; ++y) {
-    for (int x = box.left / kTwipsPerPixel; x < box.right() / kTwipsPerPixel; ++x) {
-      if (qGray(image.pixel(x, y)) >= 128) continue;
-      ink.top = std::min(ink.top, y * kTwipsPerPixel);
-      ink.bottom = std::max(ink.bottom, y * kTwipsPerPixel);
-      ink.left = std::min(ink.left, x * kTwipsPerPixel);
-      ink.right = std::max(ink.right, x * kTwipsPerPixel);
-    }
-  }
-  return ink;
+// The first and last rows and columns, in twips, that hold dark ink within a box.
+QRect inkIn(const QImage& image, const Box& box) {
+  const QPoint corner(box.left / kTwipsPerPixel, box.top / kTwipsPerPixel);
+  const QPoint end = QPoint(box.right(), box.bottom()) / kTwipsPerPixel - QPoint(1, 1);
+  const QImage part = image.copy(QRect(corner, end));
+  const QRect ink = QRegion(QBitmap::fromImage(part, Qt::ThresholdDither)).boundingRect();
+  return QRect((ink.topLeft() + corner) * kTwipsPerPixel,
+               (ink.bottomRight() + corner) * kTwipsPerPixel);
 }
 
 // A number cell's digits, without the bar that runs along the bottom of the lower cell.
-Ink digits(const QImage& image, const TextField& cell) {
+QRect digits(const QImage& image, const TextField& cell) {
   Box box = cell.box;
   box.height = 300;
   return inkIn(image, box);
@@ -63,12 +53,13 @@ Page drawn(PageKind kind, const char* variant) {
   return page;
 }
 
-TEST(ColumnSigns, EverySignStandsLevelWithTheMiddleOfItsNumbersDigits) {
+TEST(ColumnSigns, EverySignStandsLevelWithItsNumberAndEachCommaOnItsBaseline) {
   for (auto [kind, variant] : {std::pair{PageKind::Form2, "2"},
                                {PageKind::Form3, "0"},
                                {PageKind::Form7, "0"},
                                {PageKind::Form18, "0"},
                                {PageKind::Form19, "0"}}) {
+    SCOPED_TRACE(formName(kind));
     const Page page = drawn(kind, variant);
     const QImage image = render(page);
     int signs = 0;
@@ -79,41 +70,32 @@ TEST(ColumnSigns, EverySignStandsLevelWithTheMiddleOfItsNumbersDigits) {
         return cell.box.left >= sign.x2 && cell.box.left <= sign.x2 + 60 &&
                cell.box.top <= sign.y1 && sign.y1 < cell.box.bottom();
       });
-      ASSERT_NE(number, page.texts.end()) << formName(kind) << " sign " << sign.index;
-      const Ink ink = digits(image, *number);
-      EXPECT_NEAR(sign.y1, ink.middle(), 20) << formName(kind) << " sign " << sign.index;
+      ASSERT_NE(number, page.texts.end()) << "sign " << sign.index;
+      EXPECT_NEAR(sign.y1, digits(image, *number).center().y(), 20) << "sign " << sign.index;
       ++signs;
     }
     EXPECT_EQ(signs, kind == PageKind::Form7 ? 6 : kind >= PageKind::Form18 ? 18 : 30);
     for (const Line& plus : page.lines) {
       if (plus.name != "Line2" || plus.x1 != plus.x2) continue;
-      EXPECT_EQ((plus.y1 + plus.y2) / 2, page.line("Line3", plus.index).y1) << formName(kind);
+      EXPECT_EQ((plus.y1 + plus.y2) / 2, page.line("Line3", plus.index).y1);
     }
-  }
-}
 
-TEST(ColumnSigns, EachCommaSitsOnItsNumbersBaselineBetweenItsDigits) {
-  for (PageKind kind : {PageKind::Form18, PageKind::Form19}) {
-    const Page page = drawn(kind, "0");
-    const QImage image = render(page);
-    for (int k = 0; k < 18; ++k) {
-      for (auto [line, whole, fraction] :
-           {std::tuple{0, "Label2", "Label6"}, {1, "Label3", "Label7"}}) {
-        const Ink wholeInk = digits(image, page.text(whole, k));
-        const Ink fractionInk = digits(image, page.text(fraction, k));
+    // The decimal pages' commas: each on its number's baseline, between its digits.
+    for (int k = 0; k < 18 && kind >= PageKind::Form18; ++k) {
+      for (auto [whole, fraction] : {std::pair{"Label2", "Label6"}, {"Label3", "Label7"}}) {
+        SCOPED_TRACE("problem " + std::to_string(k));
+        const TextField &wholeCell = page.text(whole, k), &fractionCell = page.text(fraction, k);
+        const QRect wholeInk = digits(image, wholeCell), fractionInk = digits(image, fractionCell);
         // Between the whole-part and fraction cells, and above the bar.
-        const TextField& wholeCell = page.text(whole, k);
-        const Ink comma =
-            inkIn(image, {wholeCell.box.right(), wholeCell.box.top,
-                          page.text(fraction, k).box.left - wholeCell.box.right(), 300});
-        const std::string where = std::string(formName(kind)) + " problem " + std::to_string(k);
+        const QRect comma = inkIn(image, {wholeCell.box.right(), wholeCell.box.top,
+                                          fractionCell.box.left - wholeCell.box.right(), 300});
         // The comma's head rests on the baseline and its tail hangs just below it.
-        EXPECT_GT(comma.top, wholeInk.middle()) << where;
-        EXPECT_LT(comma.top, wholeInk.bottom) << where;
-        EXPECT_GE(comma.bottom, wholeInk.bottom) << where;
-        EXPECT_LE(comma.bottom, wholeInk.bottom + 60) << where;
-        EXPECT_LE(comma.left - wholeInk.right, 120) << where;
-        EXPECT_LE(fractionInk.left - comma.right, 120) << where;
+        EXPECT_GT(comma.top(), wholeInk.center().y());
+        EXPECT_LT(comma.top(), wholeInk.bottom());
+        EXPECT_GE(comma.bottom(), wholeInk.bottom());
+        EXPECT_LE(comma.bottom(), wholeInk.bottom() + 60);
+        EXPECT_LE(comma.left() - wholeInk.right(), 120);
+        EXPECT_LE(fractionInk.left() - comma.right(), 120);
       }
     }
   }

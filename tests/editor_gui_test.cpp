@@ -13,13 +13,6 @@ namespace {
 
 class DesktopEditor : public test::ProgramFolder {
  protected:
-  // Puts an xdg-open first on PATH that runs `body` after noting the file it was given.
-  void standIn(const QByteArray& body) {
-    QFile script(tools_.filePath("xdg-open"));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + opened().toUtf8() + "'\n" + body);
-  }
-
   // Starts the editor on ruvakto.txt and waits until it has told how it ended.
   std::vector<std::string> open(QtEditor& editor) {
     std::vector<std::string> told;
@@ -38,7 +31,7 @@ class DesktopEditor : public test::ProgramFolder {
 TEST_F(DesktopEditor, AnOpenerThatFailsIsToldAndOneThatSucceedsIsNot) {
   QtEditor editor;
   EXPECT_TRUE(open(editor).empty());
-  standIn("exit 3\n");
+  editorStandIn("exit 3\n");
   const std::vector<std::string> told = open(editor);
   ASSERT_EQ(told.size(), 1u);
   EXPECT_EQ(told[0], "xdg-open 3 koduyla sona erdi: bu dosyayı açacak bir program bulunamadı");
@@ -46,7 +39,7 @@ TEST_F(DesktopEditor, AnOpenerThatFailsIsToldAndOneThatSucceedsIsNot) {
 }
 
 TEST_F(DesktopEditor, TheEditorRunsOnWhenTheProgramIsDone) {
-  standIn("sleep 0.3\necho done >> '" + opened().toUtf8() + "'\n");
+  editorStandIn("sleep 0.3\necho done >> '" + opened().toUtf8() + "'\n");
   {
     QtEditor editor;
     ASSERT_FALSE(editor.start(file().toStdString(), nullptr));

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <set>
 
 #include "main_window/commands.h"
 #include "main_window/questions.h"
@@ -22,6 +23,7 @@
 #include "pages/page_painter.h"
 #include "pages/symbol_font.h"
 #include "platform/qt_printer.h"
+#include "sample_sheets.h"
 #include "support/doubles.h"
 #include "support/program_folder.h"
 #include "support/small_disk.h"
@@ -58,16 +60,6 @@ Page onePage(Box box, std::string text, Align align = Align::Left) {
   page.clientHeight = 1000;
   page.texts.push_back(caption("Label1", kSingle, box, std::move(text), align));
   return page;
-}
-
-TEST(PagePainter, EveryProblemShowsWhereItStands) {
-  ParameterBlock block;
-  Generator generator;
-  for (PageKind kind : {PageKind::Form2, PageKind::Form3}) {
-    const Page page = drawPage(kind, LoadContext{block, generator, NumberText(",")});
-    const QImage image = render(page);
-    for (const TextField& cell : page.texts) EXPECT_GT(count(image, cell.box), 20) << cell.name;
-  }
 }
 
 TEST(PagePainter, TextLiesAbovePicturesAndLines) {
@@ -144,13 +136,10 @@ TEST(PagePainter, UnderlinePassesBelowCedillas) {
     page.texts[0].font.points = 36;
     page.texts[0].font.underline = true;
     const QImage image = render(page);
-    std::vector<int> inked;
-    for (int y = 0; y < image.height(); ++y) {
-      int dark = 0;
-      for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 192;
-      inked.push_back(dark);
-    }
-    const int line = int(std::max_element(inked.begin(), inked.end()) - inked.begin());
+    std::vector<int> inked(image.height());
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) inked[y] += qGray(image.pixel(x, y)) < 192;
+    const int line = int(std::ranges::max_element(inked) - inked.begin());
     int letters = line;
     while (letters > 0 && inked[letters] > 0) --letters;
     const int blank = letters;
@@ -225,38 +214,15 @@ TEST(PagePainter, PatternRowsEndOnAWholeSymbol) {
 // Every page kind's sheet as its first menu command draws it with the default answers.
 std::vector<Page> oneSheetOfEachKind() {
   std::vector<Page> pages;
+  std::set<PageKind> drawn;
   Generator generator;
-  const NumberText numbers(",");
-  for (int k = 0; k < kPageKindCount; ++k) {
-    const auto kind = static_cast<PageKind>(k);
-    ParameterBlock block;
-    for (const Command* command : allCommands()) {
-      if (command->isTextSheet() || std::get<PageKind>(command->output) != kind) continue;
-      for (const Question& question : command->questions) {
-        if (question.target)
-          block.set(*question.target, std::string(defaultAnswer(question.prompt)));
-      }
-      for (const Constant& constant : command->constants) {
-        block.set(constant.field, std::string(constant.text));
-      }
-      break;
-    }
-    pages.push_back(drawPage(kind, LoadContext{block, generator, numbers}));
+  for (const Command* command : allCommands()) {
+    const auto* kind = std::get_if<PageKind>(&command->output);
+    if (!kind || !drawn.insert(*kind).second) continue;
+    const ParameterBlock block = sampleAnswers(*command, Answers::Defaults, true);
+    pages.push_back(drawPage(*kind, LoadContext{block, generator, NumberText(",")}));
   }
   return pages;
-}
-
-// Each page on its own A4 sheet, edge to edge, as one PDF.
-void writePdf(const std::vector<Page>& pages, const QString& path) {
-  QPdfWriter writer(path);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setResolution(1200);
-  QPainter painter(&writer);
-  for (std::size_t k = 0; k < pages.size(); ++k) {
-    if (k > 0) writer.newPage();
-    paintPage(painter, pages[k], QRectF(0, 0, writer.width(), writer.height()));
-  }
 }
 
 QString run(const QString& program, const QStringList& arguments) {
@@ -266,14 +232,32 @@ QString run(const QString& program, const QStringList& arguments) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-TEST(PagePainter, PdfPageHoldsEveryCaptionOfItsSheet) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP();
+// The preview copies pictures from images made at its own pixels and sets text once per caption;
+// the printed sheet must carry the same ink and text, so the pupil gets what the teacher saw.
+TEST(PagePainter, PdfHoldsEveryCaptionAndTheInkThePreviewShows) {
+  for (const char* tool : {"pdftotext", "pdftoppm"})
+    if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << "no " << tool;
   QTemporaryDir folder;
   const QString pdf = folder.filePath(QStringLiteral("sheets.pdf"));
   const std::vector<Page> pages = oneSheetOfEachKind();
-  writePdf(pages, pdf);
+  {  // each page on its own A4 sheet, edge to edge
+    QPdfWriter writer(pdf);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+      if (k > 0) writer.newPage();
+      paintPage(painter, pages[k], QRectF(0, 0, writer.width(), writer.height()));
+    }
+  }
+  constexpr int kDotsPerInch = 60;
+  run("pdftoppm", {"-r", QString::number(kDotsPerInch), "-gray", pdf, folder.filePath("page")});
+  const QStringList printed = QDir(folder.path()).entryList({"page*.pgm"}, QDir::Files, QDir::Name);
+  ASSERT_EQ(printed.size(), qsizetype(pages.size()));
   const auto squeezed = [](QString text) { return text.remove(QRegularExpression("\\s")); };
   for (std::size_t k = 0; k < pages.size(); ++k) {
+    SCOPED_TRACE(pages[k].form);
     const QString page = QString::number(k + 1);
     const QString text =
         squeezed(run("pdftotext", {"-raw", "-f", page, "-l", page, "-enc", "UTF-8", pdf, "-"}));
@@ -281,24 +265,9 @@ TEST(PagePainter, PdfPageHoldsEveryCaptionOfItsSheet) {
       // Symbol captions are codes, not text; a row cut at its edge shows only its beginning.
       if (!field.visible || field.font.family == kSymbolFontFamily || field.cutAtEdge) continue;
       EXPECT_TRUE(text.contains(squeezed(QString::fromStdString(field.caption))))
-          << pages[k].form << " " << field.name << "(" << field.index << ") " << field.caption;
+          << field.name << "(" << field.index << ") " << field.caption;
     }
-  }
-}
 
-// The preview copies pictures from images made at its own pixels and sets text once per caption;
-// the printed sheet must carry the same ink, so the pupil gets what the teacher saw.
-TEST(PagePainter, PreviewAndPdfCarryTheSameInk) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) GTEST_SKIP();
-  QTemporaryDir folder;
-  const QString pdf = folder.filePath(QStringLiteral("sheets.pdf"));
-  const std::vector<Page> pages = oneSheetOfEachKind();
-  writePdf(pages, pdf);
-  constexpr int kDotsPerInch = 60;
-  run("pdftoppm", {"-r", QString::number(kDotsPerInch), "-gray", pdf, folder.filePath("page")});
-  const QStringList printed = QDir(folder.path()).entryList({"page*.pgm"}, QDir::Files, QDir::Name);
-  ASSERT_EQ(printed.size(), qsizetype(pages.size()));
-  for (std::size_t k = 0; k < pages.size(); ++k) {
     const QImage paper = QImage(folder.filePath(printed[k])).convertToFormat(QImage::Format_RGB32);
     QImage screen(paper.size(), QImage::Format_RGB32);
     screen.fill(Qt::white);
@@ -322,8 +291,8 @@ TEST(PagePainter, PreviewAndPdfCarryTheSameInk) {
         differing += std::abs(a - b) > 48;
       }
     }
-    EXPECT_GT(inked, 100) << pages[k].form;
-    EXPECT_LT(differing, inked / 50 + 1) << pages[k].form;
+    EXPECT_GT(inked, 100);
+    EXPECT_LT(differing, inked / 50 + 1);
   }
 }
 
@@ -381,84 +350,64 @@ TEST(PdfFallback, SheetsGoToNewNumberedFilesAndEachRunTellsWhereAfterItsFirstBat
   for (int n = 8; n <= 15; ++n) EXPECT_TRUE(n == 14 || isWholePdf(path(n))) << n;
 
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return;
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path(8), "-"});
-  ASSERT_TRUE(pdftotext.waitForFinished());
-  EXPECT_EQ(QString::fromUtf8(pdftotext.readAllStandardOutput()).trimmed(), "ÇARPMA İŞLEMİ ğüşöı");
+  EXPECT_EQ(run("pdftotext", {"-enc", "UTF-8", path(8), "-"}).trimmed(), "ÇARPMA İŞLEMİ ğüşöı");
 }
 
-TEST(PdfFallback, EveryBatchThatCannotBeSavedIsToldWithTheSystemsReason) {
+TEST(PdfFallback, EveryFailingBatchIsToldWithTheSystemsReasonAndLeavesNoEmptyOrCutSheet) {
   QTemporaryDir work;
+  test::RecordingMessages messages;
+  QtPrinter(messages, {.usePrinter = false, .pdfFolder = work.path()}).print(kSheet);
+  const qint64 bytes = QFileInfo(work.filePath(QtPrinter::pdfFileName(1))).size();
+  const qint64 blocks = (bytes + 4095) / 4096;
+  ASSERT_GE(blocks, 2) << "a sheet fills whole blocks of the disk";
+  const test::SmallDisk disk((2 * blocks + blocks / 2) * 4096);  // two sheets and a half
   ASSERT_TRUE(QFile(work.filePath("file")).open(QIODevice::WriteOnly));
-  std::vector<std::pair<QString, int>> folders{{work.filePath("file/pdf"), ENOTDIR}};
-  // Root writes into any folder: only another user meets a read-only one.
   const QString readOnly = work.filePath("read-only");
-  if (geteuid() != 0) {
-    ASSERT_TRUE(QDir().mkdir(readOnly) && chmod(readOnly.toUtf8(), 0555) == 0);
-    folders.emplace_back(readOnly, EACCES);
-  }
-  for (const auto& [folder, error] : folders) {
+  ASSERT_TRUE(QDir().mkdir(readOnly) && chmod(readOnly.toUtf8(), 0555) == 0);
+  struct Case {
+    QString folder;
+    int error, saved;
+  };
+  std::vector<Case> cases{{work.filePath("file/pdf"), ENOTDIR, 0}};
+  // Root writes into any folder, so only another user meets a read-only one; mounting needs root.
+  if (geteuid() != 0) cases.push_back({readOnly, EACCES, 0});
+  if (disk.available()) cases.push_back({QString::fromStdString(disk.path().string()), ENOSPC, 2});
+  for (const auto& [folder, error, saved] : cases) {
     SCOPED_TRACE(strerror(error));
-    test::RecordingMessages messages;
+    messages.shown.clear();
     QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder});
-    printBatch(printer, kSheet, 2);
-    printBatch(printer, kSheet, 1);
-    printer.print(kSheet);
-    ASSERT_EQ(messages.shown.size(), 3u);
-    for (std::size_t k = 0; k < 3; ++k) {
-      EXPECT_EQ(messages.shown[k].second,
-                "Yazıcı bulunamadı. " + std::string(k == 0 ? "2" : "1") +
-                    " çalışma sayfası PDF dosyası olarak da kaydedilemedi.\nKlasör: " +
-                    nativePath(folder) + "\nSistemin bildirdiği neden: " + strerror(error));
+    printBatch(printer, kSheet, 5);
+    printer.print(kSheet);  // from a preview's menu
+    const std::string where =
+        "\nKlasör: " + nativePath(folder) + "\nSistemin bildirdiği neden: " + strerror(error);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].second,
+              saved ? "Yazıcı bulunamadı. 5 çalışma sayfasından 2 tanesi PDF dosyası olarak "
+                      "kaydedildi, 3 tanesi kaydedilemedi." +
+                          where
+                    : "Yazıcı bulunamadı. 5 çalışma sayfası PDF dosyası olarak da kaydedilemedi." +
+                          where);
+    EXPECT_EQ(messages.shown[1].second,
+              "Yazıcı bulunamadı. 1 çalışma sayfası PDF dosyası olarak da kaydedilemedi." + where);
+    QStringList sheets;
+    for (int n = 1; n <= saved; ++n) sheets << QtPrinter::pdfFileName(n);
+    EXPECT_EQ(filesIn(folder), sheets);
+    for (const QString& sheet : sheets) {
+      EXPECT_EQ(QFileInfo(QDir(folder).filePath(sheet)).size(), bytes);
+      EXPECT_TRUE(isWholePdf(QDir(folder).filePath(sheet)));
     }
   }
-  if (QFileInfo::exists(readOnly)) {
-    EXPECT_TRUE(filesIn(readOnly).isEmpty());
-    chmod(readOnly.toUtf8(), 0755);
-  }
-}
-
-TEST(PdfFallback, AFullDiskLeavesNoEmptyOrCutSheetAndEveryBatchIsTold) {
-  QTemporaryDir probe;
-  test::RecordingMessages messages;
-  QtPrinter(messages, {.usePrinter = false, .pdfFolder = probe.path()}).print(kSheet);
-  const QString probeSheet = probe.filePath(QtPrinter::pdfFileName(1));
-  const qint64 bytes = QFileInfo(probeSheet).size(), blocks = (bytes + 4095) / 4096;
-  ASSERT_GE(blocks, 2) << "a sheet fills whole blocks of the disk";
-  // Room for two sheets and a half.
-  const test::SmallDisk disk((2 * blocks + blocks / 2) * 4096);
-  if (!disk.available()) GTEST_SKIP() << "mounting a small disk needs root";
-  const QString folder = QString::fromStdString(disk.path().string());
-
-  messages.shown.clear();
-  QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder});
-  printBatch(printer, kSheet, 5);
-  printBatch(printer, kSheet, 2);
-  const std::string where =
-      "\nKlasör: " + nativePath(folder) + "\nSistemin bildirdiği neden: " + strerror(ENOSPC);
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].second,
-            "Yazıcı bulunamadı. 5 çalışma sayfasından 2 tanesi PDF dosyası olarak kaydedildi, "
-            "3 tanesi kaydedilemedi." +
-                where);
-  EXPECT_EQ(messages.shown[1].second,
-            "Yazıcı bulunamadı. 2 çalışma sayfası PDF dosyası olarak da kaydedilemedi." + where);
-  EXPECT_EQ(filesIn(folder), QStringList({QtPrinter::pdfFileName(1), QtPrinter::pdfFileName(2)}));
-  for (const QString& sheet : filesIn(folder)) {
-    EXPECT_EQ(QFileInfo(QDir(folder).filePath(sheet)).size(), bytes);
-    EXPECT_TRUE(isWholePdf(QDir(folder).filePath(sheet)));
-  }
+  chmod(readOnly.toUtf8(), 0755);
 }
 
 TEST(PdfFallback, NumberingGoesPastTheLargestIntAndTellsWhenNoNumberIsLeft) {
   const QString last = QString::number(QtPrinter::kLastNumber);
-  const QString beforeLast = QString::number(QtPrinter::kLastNumber - 1);
   struct Case {
     QString highest;
     QStringList added;  // by two sheets
   } cases[] = {{"2147483647", {"2147483648", "2147483649"}},
                {"0004294967296", {"4294967297", "4294967298"}},
-               {beforeLast, {last}},
+               {QString::number(QtPrinter::kLastNumber - 1), {last}},
                {last, {}},
                {"123456789012345678901234567890", {}}};
   for (const Case& c : cases) {

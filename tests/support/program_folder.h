@@ -13,21 +13,17 @@
 
 namespace ws::test {
 
-// What a file holds from `offset` on; nothing from a device such as /dev/full.
+// What a file holds from `offset` on.
 inline QByteArray readFrom(const QString& path, qint64 offset = 0) {
   QFile file(path);
-  const bool readable = file.open(QIODevice::ReadOnly) && !file.isSequential();
-  return readable && file.seek(offset) ? file.readAll() : QByteArray();
+  return file.open(QIODevice::ReadOnly) && file.seek(offset) ? file.readAll() : QByteArray();
 }
 
 class ProgramFolder : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(work_.isValid() && tools_.isValid() && QDir::setCurrent(work_.path()));
-    QFile script(tools_.filePath("xdg-open"));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + opened().toUtf8() + "'\n");
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    editorStandIn();
     qputenv("PATH", tools_.path().toUtf8() + ":" + path_);
   }
   void TearDown() override {
@@ -35,6 +31,13 @@ class ProgramFolder : public testing::Test {
     qputenv("PATH", path_);
   }
 
+  // The xdg-open on PATH: notes the file it is given, then runs `body`.
+  void editorStandIn(const QByteArray& body = {}) {
+    QFile script(tools_.filePath("xdg-open"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + opened().toUtf8() + "'\n" + body);
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
   // One line for each file the editor was started on.
   QString opened() const { return tools_.filePath("opened"); }
 
