@@ -308,6 +308,8 @@ std::vector<Problem> pageProblems(const Page& page) {
       const std::size_t at = problem.find(sign);
       found.push_back({problem.substr(0, at), problem.substr(at + 3), t("Label3", k / 9), sign[1]});
     }
+  } else if (page.form == "Form15") {
+    for (int k = 0; k < 12; ++k) found.push_back({t("Label2", k), t("Label3", k), "...", '+'});
   } else if (page.form == "Form16") {
     for (int k = 0; k < 32; ++k) {  // two tables of four rows and four columns
       const int table = k / 16, row = 4 * table + k / 4 % 4, column = 4 * table + k % 4;
@@ -335,6 +337,7 @@ TEST_F(Commands, LargestAcceptedAnswersShowOnlyExactResultsAndOneStepBeyondIsRef
     std::vector<std::string> largest, refused;
     std::string message;
     Range range;
+    bool resultsShown = true;  // false where the pupil writes every result
   } const cases[] = {
       // clang-format off
       {"mnuyanyanatoplamabilin", {"14", "14"}, {"15", "14"}, kFirst + kOne, {14, 0}},
@@ -357,6 +360,7 @@ TEST_F(Commands, LargestAcceptedAnswersShowOnlyExactResultsAndOneStepBeyondIsRef
        "\"Toplam olan sayının basamak sayısı kaç?\"" + kOne, {14, 0}},
       {"mnusekillicıkarmabilin", {"14", "14"}, {"15", "1"},
        "\"Çıkan sayının basamak sayısı kaç?\"" + kOne, {14, 0}},
+      {"mnusekillitoplacıkar", {"14", "14"}, {"15", "14"}, kFirst + kOne, {14, 0}, false},
       {"mnuislemtabloboya", {"7", "7", "0"}, {"7", "8", "2"}, kBoth, {7, 0}},
       {"mnuislemtabloboya", {"14", "14", "1"}, {"14", "15", "7"}, kSecond + kOne, {14, 0}},
       // clang-format on
@@ -394,7 +398,7 @@ TEST_F(Commands, LargestAcceptedAnswersShowOnlyExactResultsAndOneStepBeyondIsRef
       EXPECT_EQ(fault(p, c.range), "") << p.a << ' ' << p.op << ' ' << p.b << " = " << p.r;
       shownResults += !hidden(p.r);
     }
-    EXPECT_GE(shownResults, 100);
+    EXPECT_GE(shownResults, c.resultsShown ? 100 : 0);
     lines.clear();
     printer.printed.clear();
     opened = 0;

@@ -96,8 +96,10 @@ std::vector<Command> buildCommands() {
                    "ALT ALTA DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kWholeSet, {{Label5, "2"}}, K::Form2));
   c.push_back(page("mnualtaltaondalıktoplama", "Alt alta ondalık sayılar",
                    "ALT ALTA ONDALIK SAYILAR TOPLAMA", kDecimalSet, {{Label5, "0"}}, K::Form18));
+  // Its numbers are read shape by shape, so each must be written in digits alone, as the sum
+  // the pupil writes under them.
   c.push_back(page("mnusekillitoplacıkar", "Şekilli toplama-çıkarma karışık",
-                   "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kTwoDigitCounts, {}, K::Form15));
+                   "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kTwoDigitCounts, {}, K::Form15, kSum));
   c.push_back(page(
       "mnusekillitoplama", "Şekilli toplama bilinmeyenli", "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA",
       {{P::AddendDigits, Label1}, {P::SumDigits, Label3}, {P::Count, {}}}, {}, K::Form13, kTarget));
