@@ -21,13 +21,6 @@ std::string demandingAnswer(Prompt prompt, const std::string& places) {
   return std::string(defaultAnswer(prompt));
 }
 
-Box lineBox(const Line& line) {
-  const int half = line.widthPixels * 15 / 2;
-  const int left = std::min(line.x1, line.x2), top = std::min(line.y1, line.y2);
-  return {left - half, top - half, std::abs(line.x2 - line.x1) + 2 * half,
-          std::abs(line.y2 - line.y1) + 2 * half};
-}
-
 }  // namespace
 
 ParameterBlock sampleAnswers(const Command& command, Answers answers, bool pictures) {
@@ -91,7 +84,7 @@ std::vector<CellInk> pictureInkInCells(const Page& page) {
     if (text.visible && !text.caption.empty()) measure(text.name, text.index, text.box);
   }
   for (const Line& line : page.lines) {
-    if (line.visible) measure(line.name, line.index, lineBox(line));
+    if (line.visible) measure(line.name, line.index, inkBox(line));
   }
   for (const Shape& shape : page.shapes) {
     if (shape.visible) measure(shape.name, shape.index, shape.box);

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "common/number_draw.h"
+#include "main_window/text_sheets.h"
 
 namespace ws {
 
@@ -25,13 +26,12 @@ class GivenAnswers {
     assert(answers.size() == command.questions.size() && "every question has its answer");
     for (std::size_t i = 0; i < answers.size(); ++i) {
       const Prompt prompt = command.questions[i].prompt;
-      // The text sheets read places with the full stop only, the pages with either separator.
       const bool places = prompt == Prompt::FirstPlaces || prompt == Prompt::SecondPlaces;
-      const double value = places && command.isTextSheet() ? NumberText::readWithPoint(answers[i])
-                                                           : numbers.read(answers[i]);
-      values_[prompt] = isDigitCount(prompt) ? rangeExponent(value)
-                        : places             ? decimalPlaces(value)
-                                             : value;
+      const double value = numbers.read(answers[i]);
+      values_[prompt] = isDigitCount(prompt)              ? rangeExponent(value)
+                        : places && command.isTextSheet() ? textSheetPlaces(answers[i])
+                        : places                          ? decimalPlaces(value)
+                                                          : value;
     }
   }
 

@@ -152,6 +152,10 @@ TextSheets::TextSheets(ParameterBlock& block, FractionSource& random, const Numb
       editor_(editor),
       messages_(messages) {}
 
+int textSheetPlaces(std::string_view answer) {
+  return decimalPlaces(NumberText::readWithPoint(answer));
+}
+
 TextSheets::Answers TextSheets::read(const Command& command,
                                      const std::vector<std::string>& answers) const {
   assert(answers.size() == command.questions.size() && "every question has its answer");
@@ -165,12 +169,11 @@ TextSheets::Answers TextSheets::read(const Command& command,
       case Prompt::SecondDigits:
         given.secondBound = rangeBound(numbers_.read(answer));
         break;
-      // Places are typed with the full stop whatever the user's separator.
       case Prompt::FirstPlaces:
-        given.firstPlaces = decimalPlaces(NumberText::readWithPoint(answer));
+        given.firstPlaces = textSheetPlaces(answer);
         break;
       case Prompt::SecondPlaces:
-        given.secondPlaces = decimalPlaces(NumberText::readWithPoint(answer));
+        given.secondPlaces = textSheetPlaces(answer);
         break;
       case Prompt::Count:
         given.count = numbers_.read(answer);

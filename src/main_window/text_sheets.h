@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/number_text.h"
@@ -11,6 +12,10 @@
 #include "main_window/text_file.h"
 
 namespace ws {
+
+// The decimal places a text sheet draws with for a places answer: typed with the full stop
+// whatever the user's separator.
+int textSheetPlaces(std::string_view answer);
 
 // The side-by-side sheets: draws each problem through the scratch fields Label1,
 // Label3 and Label5, appends its lines to the text file and opens the editor.

@@ -141,10 +141,7 @@ Page design() {
         header("Label3", 2 * kSide - 1 - r, {kHeaderLeft, kLowerRowTops[r], 975, 735}, "10"));
   }
 
-  // The headers' boxes reach over the grid's lines; a wide number keeps inside its cell.
-  for (TextField& field : page.texts) {
-    if (field.name != "Label1") field.fitting = clearOfStrokes(page, field.box);
-  }
+  keepHeadersInCells(page);
 
   for (int half = 0; half < 2; ++half) {
     for (int k = 0; k < kCloud; ++k) {

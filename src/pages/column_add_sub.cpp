@@ -69,11 +69,7 @@ Page design(const Sheet& sheet) {
     page.texts.push_back(numberCell("Label3", k, {left, top + 360, kCellWidth, kCellHeight}));
     page.texts.push_back(numberCell("Label4", k, {left, top + 720, kCellWidth, kCellHeight}));
     page.lines.push_back(stroke("Line1", k, left - 240, top + 720, left + 1200, top + 720));
-    const int signY = signMiddle(top + 360);
-    page.lines.push_back(stroke("Line3", k, left - 240, signY, left, signY));
-    if (sheet.plusSigns) {
-      page.lines.push_back(stroke("Line2", k, left - 120, signY - 120, left - 120, signY + 120));
-    }
+    addSign(page, k, left - 240, left, top + 360, sheet.plusSigns);
   }
   return page;
 }

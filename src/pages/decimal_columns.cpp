@@ -99,11 +99,7 @@ Page design(const DecimalPage& kind) {
     }
     const int barY = top + 2 * kLineStep;
     page.lines.push_back(stroke("Line1", k, left - 240, barY, left + 2520, barY));
-    const int signY = signMiddle(top + kLineStep);
-    page.lines.push_back(stroke("Line3", k, left - 240, signY, left, signY));
-    if (kind.plusSign) {
-      page.lines.push_back(stroke("Line2", k, left - 120, signY - 120, left - 120, signY + 120));
-    }
+    addSign(page, k, left - 240, left, top + kLineStep, kind.plusSign);
   }
 
   page.pictures.push_back(picture("Image1", 0, kind.image1Artwork, kind.image1));

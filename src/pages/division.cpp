@@ -61,20 +61,15 @@ void draw(Page& page, const LoadContext& context) {
     TextField& dividend = page.text("Label2", k);
     TextField& divisor = page.text("Label3", k);
     TextField& quotient = page.text("Label4", k);
-    if (withRemainder) {
-      drawUntilDivisorNotZero(context.numbers, [&] {
-        drawOrderedPair(dividend, divisor, first, second, context);
-        return divisor.caption;
-      });
-    } else {
-      // The dividend is built from divisor and quotient, so the division comes out even;
-      // the larger of the two draws becomes the divisor.
-      drawUntilDivisorNotZero(context.numbers, [&] {
-        drawOrderedPair(divisor, quotient, first, second, context);
-        return divisor.caption;
-      });
-      dividend.caption = productCaption(divisor, quotient, context.numbers);
-    }
+    // Without a remainder the dividend is built from divisor and quotient, so the division comes
+    // out even; the larger of the two draws becomes the divisor.
+    TextField& larger = withRemainder ? dividend : divisor;
+    TextField& smaller = withRemainder ? divisor : quotient;
+    drawUntilDivisorNotZero(context.numbers, [&] {
+      drawOrderedPair(larger, smaller, first, second, context);
+      return divisor.caption;
+    });
+    if (!withRemainder) dividend.caption = productCaption(divisor, quotient, context.numbers);
     quotient.caption = kQuotientPlace;
   }
 }

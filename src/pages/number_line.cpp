@@ -73,12 +73,8 @@ void addOperation(Page& page, int r) {
   const int t = row.top;
   page.texts.push_back(numberCell("Label3", r, {kOperandLeft, t, 1215, 375}));
   page.texts.push_back(numberCell("Label4", r, {kOperandLeft, t + 360, 1215, 375}));
-  const int signY = signMiddle(t + 360);
-  page.lines.push_back(stroke("Line3", row.s, kSignLeft, signY, kOperandLeft, signY));
-  if (r < kAdditionRows) {  // the vertical stroke makes the minus a plus
-    page.lines.push_back(
-        stroke("Line2", row.s, kSignCentre, signY - 120, kSignCentre, signY + 120));
-  }
+  // The vertical stroke makes the minus a plus on the addition rows.
+  addSign(page, row.s, kSignLeft, kOperandLeft, t + 360, r < kAdditionRows);
   page.lines.push_back(stroke("Line1", row.s, kSignLeft, t + 720, kBarRight, t + 720));
   page.texts.push_back(numberCell("Label5", r, {kSignCentre, t + 720, 1335, 495}));
 }

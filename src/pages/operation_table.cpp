@@ -88,10 +88,7 @@ Page design() {
       page.texts.push_back(number);
     }
   }
-  // The headers' boxes reach over the grid's lines; a wide number keeps inside its cell.
-  for (TextField& field : page.texts) {
-    if (field.name != "Label1") field.fitting = clearOfStrokes(page, field.box);
-  }
+  keepHeadersInCells(page);
   return page;
 }
 

@@ -47,6 +47,13 @@ inline void setTableOperators(Page& page, double operation, FractionSource& rand
   }
 }
 
+// The headers' boxes reach over the grid's lines; a wide number keeps inside its cell.
+inline void keepHeadersInCells(Page& page) {
+  for (TextField& field : page.texts) {
+    if (field.name != "Label1") field.fitting = clearOfStrokes(page, field.box);
+  }
+}
+
 // Reads the digit counts and the operation, sets the operator boxes, then draws the
 // header numbers: every column number (Label2) before every row number (Label3).
 inline void drawOperationTables(Page& page, const LoadContext& context, int columnNumbers,

@@ -21,8 +21,7 @@ auto& find(Controls& controls, std::string_view name, int index) {
 // Line and border widths are given in the window designer's screen pixels.
 constexpr int kTwipsPerDesignerPixel = 15;
 
-// Where each stroke leaves ink: a shape's border lies inside its box, a line's pen is centred
-// on the line.
+// Where each stroke leaves ink: a shape's border lies inside its box.
 std::vector<Box> strokeInk(const Page& page) {
   std::vector<Box> ink;
   for (const Shape& shape : page.shapes) {
@@ -35,10 +34,7 @@ std::vector<Box> strokeInk(const Page& page) {
     ink.push_back({b.left, b.bottom() - pen, b.width, pen});
   }
   for (const Line& line : page.lines) {
-    if (!line.visible) continue;
-    const int half = line.widthPixels * kTwipsPerDesignerPixel / 2;
-    ink.push_back({std::min(line.x1, line.x2) - half, std::min(line.y1, line.y2) - half,
-                   std::abs(line.x2 - line.x1) + 2 * half, std::abs(line.y2 - line.y1) + 2 * half});
+    if (line.visible) ink.push_back(inkBox(line));
   }
   return ink;
 }
@@ -105,6 +101,21 @@ Line stroke(std::string name, int index, int x1, int y1, int x2, int y2, int wid
   line.y2 = y2;
   line.widthPixels = widthPixels;
   return line;
+}
+
+Box inkBox(const Line& line) {
+  const int half = line.widthPixels * kTwipsPerDesignerPixel / 2;
+  return {std::min(line.x1, line.x2) - half, std::min(line.y1, line.y2) - half,
+          std::abs(line.x2 - line.x1) + 2 * half, std::abs(line.y2 - line.y1) + 2 * half};
+}
+
+void addSign(Page& page, int index, int left, int right, int cellTop, bool plus) {
+  const int y = signMiddle(cellTop);
+  page.lines.push_back(stroke("Line3", index, left, y, right, y));
+  if (plus) {
+    const int x = (left + right) / 2;
+    page.lines.push_back(stroke("Line2", index, x, y - 120, x, y + 120));
+  }
 }
 
 Box clearOfStrokes(const Page& page, Box box, int clearance) {

@@ -484,6 +484,13 @@ QString partShown(const QPainter& painter, const QString& text, double width) {
   return text.left(length);
 }
 
+// Where a line `width` wide starts in `box` under `align`.
+double alignedLeft(const QRectF& box, Align align, double width) {
+  if (align == Align::Centre) return box.left() + (box.width() - width) / 2;
+  if (align == Align::Right) return box.left() + box.width() - width;
+  return box.left();
+}
+
 // A text too wide for the room it may use first shrinks, to no less than this share of its size,
 // and only then is condensed: a number keeps its shape as long as it can.
 constexpr double kSmallestShrink = 0.7;
@@ -527,9 +534,7 @@ void paintTextLine(QPainter& painter, const TextField& field, const QFontMetrics
     condense = std::min(1.0, room.width() / (natural * shrink));
   }
   const double width = natural * shrink * condense;
-  double x = box.left();
-  if (field.align == Align::Centre) x += (box.width() - width) / 2;
-  if (field.align == Align::Right) x += box.width() - width;
+  double x = alignedLeft(box, field.align, width);
   if (!field.cutAtEdge) x = std::max(room.left(), std::min(x, room.right() - width));
   // A smaller font keeps the middle of its capitals and digits where the design has them.
   baseline -= (1 - shrink) * metrics.capHeight() / 2;
@@ -596,9 +601,7 @@ void paintSymbolLine(QPainter& painter, const TextField& field, double baseline,
   line.descent = raw.descent();
 
   const double scale = width > box.width() ? box.width() / width : 1;
-  double x = box.left();
-  if (field.align == Align::Centre) x += (box.width() - width * scale) / 2;
-  if (field.align == Align::Right) x += box.width() - width * scale;
+  const double x = alignedLeft(box, field.align, width * scale);
   placeLine(painter, batch, line, QPointF(x, baseline), scale, scale, ink);
 }
 
