@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "common/number_draw.h"
 #include "pages/page_frame.h"
 #include "support/scripted_fractions.h"
 
@@ -189,13 +192,57 @@ TEST(DecimalColumns, SplitTheLargerNumberOnTopAndTheSmallerBelowAroundTheComma) 
 
 // Beyond 15 significant digits the number is cut, never rounded up into its whole part: drawn
 // with its places (4000324010848.999) or too long to round to them (99999874830245.96875).
-TEST(DecimalColumns, TheWholePartIsTheNumberWithItsFractionCutOff) {
-  const std::tuple<int, int, float, const char*> cases[] = {
-      {13, 3, 6711430 / 16777216.0f, "4000324010848 99 0 0"},
-      {14, 2, 16777195 / 16777216.0f, "99999874830245 9 0 0"}};
-  for (auto [digits, places, fraction, shown] : cases) {
-    const Page page = decimalPage(PageKind::Form18, fraction, 0, digits, places, 0, 0);
-    EXPECT_EQ(cells(page, 17), std::string(shown) + " ... ...");
+// A number's two cells worked out by hand from its exact binary value: 15 significant
+// digits, an exact half to the even neighbour, a carry running into the whole part.
+std::string roundedCells(double x) {
+  char buffer[128];
+  const std::string exact(
+      buffer, std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 60).ptr);
+  std::string digits = exact;
+  std::size_t point = digits.find('.');
+  digits.erase(point, 1);
+  const std::size_t first = digits.find_first_not_of('0');
+  const std::size_t end = first + 15;
+  if (end < digits.size()) {
+    const std::string rest = digits.substr(end);
+    const bool half = rest[0] == '5' && rest.find_first_not_of('0', 1) == std::string::npos;
+    bool up = rest[0] > '5' || (rest[0] == '5' && !half) || (half && (digits[end - 1] - '0') % 2);
+    digits.erase(end);
+    for (std::size_t i = end; up && i-- > 0;) {
+      up = digits[i] == '9';
+      digits[i] = up ? '0' : digits[i] + 1;
+    }
+    if (up) digits.insert(0, "1"), ++point;
+  }
+  std::string whole = digits.substr(0, point), fraction = digits.substr(point);
+  whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+  fraction.erase(fraction.find_last_not_of('0') + 1);
+  return whole + " " + (fraction.empty() ? "0" : fraction);
+}
+
+// From 16 significant digits on a cell rounds as every number is written ("814490020275,116"),
+// never cuts; pages of the generator as it runs, whole and fraction cells together.
+TEST(DecimalColumns, CellsShowTheNumberRoundedToFifteenSignificantDigits) {
+  Generator generator;
+  for (auto [kind, digits, places] : {std::tuple{PageKind::Form18, 14, 2},
+                                      {PageKind::Form19, 12, 4},
+                                      {PageKind::Form18, 13, 3}}) {
+    for (int sheet = 0; sheet < 20; ++sheet) {
+      std::vector<float> fractions;
+      for (int i = 0; i < 36; ++i) fractions.push_back(generator.nextFraction());
+      // With 13 digits and 3 places 4000324010848,999 carries: 4000324010849,0.
+      if (sheet == 0) fractions[0] = 6711430 / 16777216.0f;
+      test::ScriptedFractions draws(fractions), again(fractions);
+      const Page page = drawPage(
+          kind, LoadContext{answers("0", digits, digits, places, places), draws, kNumbers});
+      for (int k = 0; k < 18; ++k) {
+        double upper = drawNumber(again, std::pow(10, digits), places);
+        double lower = drawNumber(again, std::pow(10, digits), places);
+        if (upper < lower) std::swap(upper, lower);
+        const std::string expected = roundedCells(upper) + " " + roundedCells(lower) + " ... ...";
+        ASSERT_EQ(cells(page, k), expected) << digits << " + " << places << ", problem " << k;
+      }
+    }
   }
 }
 

@@ -324,45 +324,46 @@ const std::string kFirst = "\"Birinci sayının basamak sayısı kaç?\"";
 const std::string kSecond = "\"İkinci sayının basamak sayısı kaç?\"";
 const std::string kFirstPlaces = "\"Birinci sayının ondalık basamak sayısı kaç?\"";
 const std::string kSecondPlaces = "\"İkinci sayının ondalık basamak sayısı kaç?\"";
-const std::string kOne = " sorusunun cevabı en fazla 14",
-                  kEach = " sorularının cevapları en fazla 14";
-const std::string kTotal = " sorularının cevaplarının toplamı en fazla ";
-const std::string kBoth = kFirst + " ve " + kSecond + kTotal + "14";
+const std::string kJust = " sorusuna", kOneOf = " sorularından birine";
+const std::string kBoth = kFirst + " ve " + kSecond + kOneOf;
 
 // Every command that shows a result: its largest accepted answers, and the smallest refused
-// ones with the message they get. The picture answer and the count are added by the test.
+// ones with the message they get: how many digits a number could need, and which answers to
+// make smaller. The largest draws of 8, 7 and 15 digits are 99999994, 9999999 and
+// 999999940395355. The picture answer and the count are added by the test.
 TEST_F(Commands, LargestAcceptedAnswersShowOnlyExactResultsAndOneStepBeyondIsRefused) {
   struct Case {
     std::string_view item;
     std::vector<std::string> largest, refused;
-    std::string message;
+    int digits;
+    std::string named;
     Range range;
     bool resultsShown = true;  // false where the pupil writes every result
   } const cases[] = {
       // clang-format off
-      {"mnuyanyanatoplamabilin", {"14", "14"}, {"15", "14"}, kFirst + kOne, {14, 0}},
-      {"mnuYanyanabilinmeyenliçıkarma", {"14", "14.9"}, {"14", "15"}, kSecond + kOne, {14, 0}},
-      {"mnuyanyanabilincarpma", {"7", "7"}, {"8", "7"}, kBoth, {7, 0}},
-      {"mnuyanyanabilinmeyenbolme", {"0", "14"}, {"-3", "15"}, kSecond + kOne, {14, 0}},
-      {"mnuyanyanaondalıktoplamabil", {"11", "3", "11", "3"}, {"11", "3", "11", "4"},
-       kFirst + " ve " + kSecondPlaces + kTotal + "14", {11, 3}},
-      {"mnualtaltabilintoplama", {"14", "14"}, {"15", "15"}, kFirst + " ve " + kSecond + kEach,
-       {14, 0}},
-      {"mnualtaltaçıkarmabilinmeye", {"14", "14"}, {"15", "0"}, kFirst + kOne, {14, 0}},
-      {"mnualtaltabilinmeyencarpma", {"7", "7"}, {"7", "8"}, kBoth, {7, 0}},
-      {"mnualtaltacarpmabilinmeyenondalık", {"4", "4", "4", "3"}, {"4", "4", "4", "4"},
-       kFirst + ", " + kFirstPlaces + ", " + kSecond + " ve " + kSecondPlaces + kTotal + "15",
-       {4, 4}},
-      {"mnukalansızbolme", {"7", "7"}, {"8", "7"}, kBoth, {7, 0}},
-      {"mnukalansızondalıkbolme", {"14", "1", "0", "0"}, {"14", "2", "0", "0"},
-       kFirst + " ve " + kFirstPlaces + kTotal + "15", {14, 1}},
-      {"mnusekillitoplama", {"14", "14"}, {"1", "15"},
-       "\"Toplam olan sayının basamak sayısı kaç?\"" + kOne, {14, 0}},
-      {"mnusekillicıkarmabilin", {"14", "14"}, {"15", "1"},
-       "\"Çıkan sayının basamak sayısı kaç?\"" + kOne, {14, 0}},
-      {"mnusekillitoplacıkar", {"14", "14"}, {"15", "14"}, kFirst + kOne, {14, 0}, false},
-      {"mnuislemtabloboya", {"7", "7", "0"}, {"7", "8", "2"}, kBoth, {7, 0}},
-      {"mnuislemtabloboya", {"14", "14", "1"}, {"14", "15", "7"}, kSecond + kOne, {14, 0}},
+      {"mnuyanyanatoplamabilin", {"15", "7"}, {"15", "8"}, 16, kBoth, {15, 0}},
+      {"mnuYanyanabilinmeyenliçıkarma", {"15", "15.9"}, {"15", "16"}, 16, kSecond + kJust, {15, 0}},
+      {"mnuyanyanabilincarpma", {"8", "7"}, {"8", "8"}, 16, kBoth, {8, 0}},
+      {"mnuyanyanabilinmeyenbolme", {"1", "14"}, {"-3", "16"}, 16, kSecond + kJust, {14, 0}},
+      {"mnuyanyanaondalıktoplamabil", {"11", "3", "11", "3"}, {"11", "3", "11", "4"}, 16,
+       kFirst + ", " + kFirstPlaces + ", " + kSecond + " ve " + kSecondPlaces + kOneOf, {11, 3}},
+      {"mnualtaltabilintoplama", {"7", "15"}, {"15", "15"}, 16, kBoth, {15, 0}},
+      {"mnualtaltaçıkarmabilinmeye", {"15", "15"}, {"16", "0"}, 16, kFirst + kJust, {15, 0}},
+      {"mnualtaltabilinmeyencarpma", {"7", "8"}, {"8", "8"}, 16, kBoth, {8, 0}},
+      {"mnualtaltacarpmabilinmeyenondalık", {"4", "4", "4", "3"}, {"4", "4", "4", "4"}, 16,
+       kFirst + ", " + kFirstPlaces + ", " + kSecond + " ve " + kSecondPlaces + kOneOf, {4, 4}},
+      {"mnukalansızbolme", {"8", "7"}, {"8", "8"}, 16, kBoth, {8, 0}},
+      {"mnukalansızondalıkbolme", {"14", "1", "0", "0"}, {"14", "2", "0", "0"}, 16,
+       kFirst + " ve " + kFirstPlaces + kOneOf, {14, 1}},
+      {"mnusekillitoplama", {"15", "15"}, {"1", "16"}, 16,
+       "\"Toplam olan sayının basamak sayısı kaç?\"" + kJust, {15, 0}},
+      {"mnusekillicıkarmabilin", {"7", "15"}, {"8", "15"}, 16,
+       "\"Çıkan sayının basamak sayısı kaç?\" ve \"Kalan sayının basamak sayısı kaç?\"" + kOneOf, {15, 0}},
+      {"mnusekillitoplacıkar", {"15", "15"}, {"16", "15"}, 16, kFirst + kJust, {15, 0}, false},
+      // A mixed table both adds and multiplies; 2 multiplies; any other answer adds.
+      {"mnuislemtabloboya", {"8", "7", "0"}, {"8", "8", "0"}, 16, kBoth, {8, 0}},
+      {"mnuislemtabloboya", {"7", "8", "2"}, {"8", "8", "2"}, 16, kBoth, {8, 0}},
+      {"mnuislemtabloboya", {"7", "15", "1"}, {"15", "8", "7"}, 16, kBoth, {15, 0}},
       // clang-format on
   };
   for (const Case& c : cases) {
@@ -380,7 +381,9 @@ TEST_F(Commands, LargestAcceptedAnswersShowOnlyExactResultsAndOneStepBeyondIsRef
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].first, command.title);
     EXPECT_EQ(messages.shown[0].second,
-              c.message + " olabilir; daha büyük sayılarla sonuçlar tam yazılamaz.");
+              "Bu cevaplarla sayfada " + std::to_string(c.digits) +
+                  " rakamlı bir sayı çıkabilir; en fazla 15 rakamlı sayılar tam yazılabilir. " +
+                  c.named + " daha küçük bir cevap veriniz.");
     EXPECT_EQ(random.taken, drawsBefore);
     EXPECT_TRUE(opened == 0 && printer.printed.empty());
     messages.shown.clear();

@@ -57,8 +57,12 @@ TEST(NumberText, CaptionAndSpacedFormsKeepFifteenDigitsAndNeverShowInfOrNan) {
       {-3, "-3", "-3"},
       {12.5, "12,5", "12.5"},
       {123456789012345.6, "123456789012346", "123456789012346"},
+      {99999999999999.99, "100000000000000", "100000000000000"},
       {7.055475115776062e20, "7,05547511577606E+20", "7.05547511577606E+20"},
-      {1e-5, "1E-05", "1E-05"},
+      {1.8e-5, "0,000018", "0.000018"},
+      {-2e-5, "-0,00002", "-0.00002"},
+      {1.234567890123456e-7, "0,000000123456789012346", "0.000000123456789012346"},
+      {9.9999999999999999e-5, "0,0001", "0.0001"},
       {0.0001, "0,0001", "0.0001"},
       {kInf, "1,79769313486232E+308", "1.79769313486232E+308"},
       {kNaN, "0", "0"}};
@@ -86,10 +90,13 @@ TEST(NumberText, ReadBackTakesTheLeadingNumberOfEitherSeparator) {
   EXPECT_EQ(arabic.read("2,5"), 2);
 }
 
+// Products of small fractions included (0,003 x 0,006): no pupil meets an exponent.
 TEST(NumberText, EveryFormReadsBackAsTheDrawnNumberUnderEitherSeparator) {
   Generator generator;
-  for (int i = 0; i < 2000; ++i) {
-    const double x = drawNumber(generator, rangeBound(i % 9), i % 4);
+  for (int i = 0; i < 12000; ++i) {
+    const double product = drawNumber(generator, 1, 3 + i % 3) * drawNumber(generator, 1, 3);
+    ASSERT_EQ(NumberText::spaced(product).find('E'), std::string::npos) << product;
+    const double x = drawNumber(generator, rangeBound(i % 9), i % 6);
     for (const NumberText& text : {NumberText(","), NumberText(".")}) {
       ASSERT_EQ(text.read(text.caption(x)), x) << text.caption(x);
       ASSERT_EQ(text.read(NumberText::spaced(x)), x) << NumberText::spaced(x);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <system_error>
 #include <utility>
 
@@ -21,20 +22,43 @@ double writable(double value) {
   return value;
 }
 
-// "%.15G" with the given separator, written without the process locale.
-std::string digits(double value, std::string_view separator) {
+// Below this a number keeps its plain digits where "%G" would switch to an exponent: no pupil
+// reads "1,8E-05".
+constexpr double kSmallestWithoutZeros = 1e-4;
+
+// The 15 significant digits of `value` as "%.15G" gives them, with the full stop; numbers
+// below 0.0001 written out in plain digits ("0.000018").
+std::string pointDigits(double value) {
   char buffer[64];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
-                                 kSignificantDigits)
-                       .ptr;
-  std::string text;
-  for (const char* c = buffer; c != end; ++c) {
-    if (*c == '.') {
-      text += separator;
-    } else {
-      text += *c == 'e' ? 'E' : *c;
-    }
+  const double size = std::fabs(value);
+  if (size == 0 || size >= kSmallestWithoutZeros) {
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::general, kSignificantDigits)
+                         .ptr;
+    std::string text(buffer, end);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
   }
+  // "d.dddddddddddddde-XX": the rounded digits and where the first of them stands, at most
+  // the fourth place after the point.
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, size,
+                                 std::chars_format::scientific, kSignificantDigits - 1)
+                       .ptr;
+  const std::string_view text(buffer, end);
+  const std::size_t e = text.find('e');
+  int exponent = 0;
+  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), exponent);
+  std::string significant = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
+  significant.erase(significant.find_last_not_of('0') + 1);
+  std::string plain = value < 0 ? "-0." : "0.";
+  plain.append(static_cast<std::size_t>(-exponent - 1), '0');
+  return plain + significant;
+}
+
+std::string digits(double value, std::string_view separator) {
+  std::string text = pointDigits(value);
+  const std::size_t point = text.find('.');
+  if (point != std::string::npos) text.replace(point, 1, separator);
   return text;
 }
 

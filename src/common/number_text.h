@@ -14,8 +14,9 @@ class NumberText {
 
   const std::string& decimalSeparator() const { return separator_; }
 
-  // "12,5", "-3", "1000", "7,05547511577606E+20": at most 15 significant
-  // digits, no blank, no trailing zeros, -0 as "0".
+  // "12,5", "-3", "1000", "0,000018", "7,05547511577606E+20": at most 15
+  // significant digits, rounded; no blank, no trailing zeros, -0 as "0"; an
+  // exponent only from 10^15 on.
   std::string caption(double value) const;
 
   // " 12.5", " 7", "-3": a blank before a number of 0 or more, and always the

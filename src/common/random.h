@@ -16,6 +16,9 @@ class FractionSource {
 // is never seeded, so the same answers in the same order give the same sheets.
 class Generator final : public FractionSource {
  public:
+  // It runs through all of its 2^24 states, so this one among them.
+  static constexpr float kLargestFraction = 1.0f - 1.0f / 16777216.0f;
+
   float nextFraction() override;
 
  private:

@@ -30,15 +30,18 @@ const std::vector<Question> kOperationTable{
     {P::FirstDigits, Label1}, {P::SecondDigits, Label3}, {P::Operation, Label5}, {P::Count, {}}};
 const std::vector<Question> kCountOnly{{P::Count, {}}};
 
-// A difference is never larger than the larger number, so it is held like a sum.
 const ShownResult kSum{Combination::Sum,
                        {{P::FirstDigits, P::FirstPlaces}, {P::SecondDigits, P::SecondPlaces}}};
+const ShownResult kDifference{Combination::Larger, kSum.operands};
+// Its numbers are read shape by shape, so each must be written in digits alone, as the sum
+// the pupil writes under them.
+const ShownResult kShapeDigits{Combination::Larger, {{P::FirstDigits, {}}, {P::SecondDigits, {}}}};
 const ShownResult kProduct{Combination::Product,
                            {{P::FirstDigits, P::FirstPlaces}, {P::SecondDigits, P::SecondPlaces}}};
 const ShownResult kTableResults{Combination::ByOperation,
                                 {{P::FirstDigits, {}}, {P::SecondDigits, {}}}};
 // Every given addend lies below the target it makes up, so only the target's count matters.
-const ShownResult kTarget{Combination::Sum, {{P::SumDigits, {}}}};
+const ShownResult kTarget{Combination::Larger, {{P::SumDigits, {}}}};
 // Each given minuend is the larger target plus a drawn number.
 const ShownResult kTargetPlusSubtrahend{Combination::Sum,
                                         {{P::DifferenceDigits, {}}, {P::SubtrahendDigits, {}}}};
@@ -96,10 +99,9 @@ std::vector<Command> buildCommands() {
                    "ALT ALTA DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kWholeSet, {{Label5, "2"}}, K::Form2));
   c.push_back(page("mnualtaltaondalıktoplama", "Alt alta ondalık sayılar",
                    "ALT ALTA ONDALIK SAYILAR TOPLAMA", kDecimalSet, {{Label5, "0"}}, K::Form18));
-  // Its numbers are read shape by shape, so each must be written in digits alone, as the sum
-  // the pupil writes under them.
   c.push_back(page("mnusekillitoplacıkar", "Şekilli toplama-çıkarma karışık",
-                   "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kTwoDigitCounts, {}, K::Form15, kSum));
+                   "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA-ÇIKARMA", kTwoDigitCounts, {}, K::Form15,
+                   kShapeDigits));
   c.push_back(page(
       "mnusekillitoplama", "Şekilli toplama bilinmeyenli", "ŞEKİLLİ DOĞAL SAYILAR TOPLAMA",
       {{P::AddendDigits, Label1}, {P::SumDigits, Label3}, {P::Count, {}}}, {}, K::Form13, kTarget));
@@ -107,13 +109,15 @@ std::vector<Command> buildCommands() {
   c.push_back(text("mnuyanyanaçıkarma", "Yan yana doğal sayılar", "YAN YANA DOĞAL SAYILAR ÇIKARMA",
                    kTextWholeSet, T::Subtraction));
   c.push_back(text("mnuYanyanabilinmeyenliçıkarma", "Yan yana doğal sayılar bilinmeyenli",
-                   "YAN YANA DOĞAL SAYILAR ÇIKARMA", kTextWholeSet, T::SubtractionMissing, kSum));
+                   "YAN YANA DOĞAL SAYILAR ÇIKARMA", kTextWholeSet, T::SubtractionMissing,
+                   kDifference));
   c.push_back(text("mnuyanyanaondalıkcıkar", "Yan yana ondalık sayılar",
                    "YAN YANA ONDALIK SAYILAR ÇIKARMA", kTextDecimalSet, T::DecimalSubtraction));
   c.push_back(page("mnualtaltaçıkarma", "Alt alta doğal sayılar", "ALT ALTA DOĞAL SAYILAR ÇIKARMA",
                    kWholeSet, {{Label5, "0"}}, K::Form3));
   c.push_back(page("mnualtaltaçıkarmabilinmeye", "Alt alta doğal sayılar bilinmeyenli",
-                   "ALT ALTA DOĞAL SAYILAR ÇIKARMA", kWholeSet, {{Label5, "1"}}, K::Form3, kSum));
+                   "ALT ALTA DOĞAL SAYILAR ÇIKARMA", kWholeSet, {{Label5, "1"}}, K::Form3,
+                   kDifference));
   c.push_back(page("mnualtlataondalıkcıkar", "Alt alta ondalık sayılar",
                    "ALT ALTA ONDALIK SAYILAR ÇIKARMA", kDecimalSet, {{Label5, "0"}}, K::Form19));
   c.push_back(page("mnusekillicıkarmabilin", "Şekilli  Çıkarma bilinmeyenli",

@@ -41,9 +41,10 @@ struct Constant {
   std::string_view text;
 };
 
-// How a sheet forms the result it shows from its drawn numbers. By the operation answer:
-// 0 or 2 multiplies (a mixed table multiplies in one of its grids), anything else adds.
-enum class Combination { Sum, Product, ByOperation };
+// How a sheet forms the numbers it shows from its drawn ones. Larger: no shown number is
+// above the larger drawn one (a difference, or the drawn numbers alone). By the operation
+// answer: 0 both adds and multiplies (one grid each), 2 multiplies, anything else adds.
+enum class Combination { Sum, Product, Larger, ByOperation };
 
 // A drawn number that a shown result is formed from: the questions that give its digit count
 // and, where the command asks them, its decimal places.
@@ -52,7 +53,8 @@ struct ResultOperand {
   std::optional<Prompt> places;
 };
 
-// A result the sheet shows (a sum, difference, product, a dividend built as a product, a target).
+// The numbers a sheet shows beside its drawn ones (a sum, difference, product, a dividend built
+// as a product, a target).
 struct ShownResult {
   Combination combination;
   std::vector<ResultOperand> operands;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "common/number_draw.h"
 #include "main_window/text_sheets.h"
@@ -10,12 +12,6 @@
 namespace ws {
 
 namespace {
-
-// The answers to these questions, added up as the draws use them, may reach `largest`.
-struct Limit {
-  std::vector<Prompt> terms;
-  int largest;
-};
 
 // The answers a command was given, as its draws use them: a digit count as the power of ten
 // its bound is, places as the places it draws with. A question not asked counts 0.
@@ -45,47 +41,63 @@ class GivenAnswers {
   std::map<Prompt, double> values_;
 };
 
-// Numbers are drawn from 0 to 10^k, both ends included, with p places. A sum (or a difference,
-// never above the larger number) has at most max k + 1 whole digits and max p places: so each k
-// plus the largest p at most 14. A product of N1 / 10^p1 and N2 / 10^p2, each N up to 10^(k + p),
-// has at most k1 + p1 + k2 + p2 digits and reaches 10^(k1 + k2), which must stay below 10^15.
-std::vector<Limit> limits(Combination combination, const std::vector<ResultOperand>& operands,
-                          const GivenAnswers& given) {
-  auto placesOf = [&](const ResultOperand& operand) {
-    return operand.places && given.asked(*operand.places) ? operand.places : std::nullopt;
-  };
-  std::vector<Limit> found;
-  if (combination == Combination::Sum) {
-    for (const ResultOperand& whole : operands) {
-      for (const ResultOperand& fraction : operands) {
-        Limit limit{{whole.digits}, kExactDigits - 1};
-        if (auto places = placesOf(fraction)) limit.terms.push_back(*places);
-        const bool known = std::any_of(found.begin(), found.end(),
-                                       [&](const Limit& l) { return l.terms == limit.terms; });
-        if (!known) found.push_back(limit);
-      }
-    }
-    return found;
-  }
-  Limit digits{{}, kExactDigits - 1};
-  Limit digitsAndPlaces{{}, kExactDigits};
-  for (const ResultOperand& operand : operands) {
-    digits.terms.push_back(operand.digits);
-    digitsAndPlaces.terms.push_back(operand.digits);
-    if (auto places = placesOf(operand)) digitsAndPlaces.terms.push_back(*places);
-  }
-  if (digitsAndPlaces.terms != digits.terms) found.push_back(digitsAndPlaces);
-  found.push_back(digits);
-  return found;
+// The largest number a draw can give: the generator's largest fraction drawn with the bound
+// and places the command uses.
+struct LargestDraw {
+  double value;
+  int places;
+};
+
+class LargestFraction final : public FractionSource {
+ public:
+  float nextFraction() override { return Generator::kLargestFraction; }
+};
+
+LargestDraw largestDraw(const ResultOperand& operand, const GivenAnswers& given) {
+  const int places =
+      operand.places && given.asked(*operand.places) ? static_cast<int>(given[*operand.places]) : 0;
+  LargestFraction fraction;
+  return {drawNumber(fraction, rangeBound(given[operand.digits]), places), places};
 }
 
-std::string quotedList(const std::vector<Prompt>& prompts) {
+// The significant digits that a number from 0 to `largest` with `places` decimals may need:
+// from the first digit of the largest down to the last place.
+int digitsNeeded(LargestDraw number) {
+  constexpr int kFarBeyond = 400;  // past any double, infinity included
+  int whole = 0;
+  for (double power = 1; power <= number.value && whole < kFarBeyond; power *= 10) ++whole;
+  if (whole > 0) return whole + number.places;
+  int zeros = 0;
+  for (double power = 0.1; number.value < power && zeros < number.places; power /= 10) ++zeros;
+  return number.places - zeros;
+}
+
+// The largest of each number the sheet shows: every drawn one, and what it forms of them.
+std::vector<LargestDraw> largestShown(Combination combination,
+                                      const std::vector<LargestDraw>& drawn) {
+  std::vector<LargestDraw> shown = drawn;
+  LargestDraw sum{0, 0}, product{1, 0}, larger{0, 0};
+  for (const LargestDraw& d : drawn) {
+    sum = {sum.value + d.value, std::max(sum.places, d.places)};
+    product = {product.value * d.value, product.places + d.places};
+    larger.value = std::max(larger.value, d.value);
+  }
+  larger.places = sum.places;
+  if (combination == Combination::Sum) shown.push_back(sum);
+  if (combination == Combination::Product) shown.push_back(product);
+  if (combination == Combination::Larger) shown.push_back(larger);
+  return shown;
+}
+
+// "A" sorusuna, "A" ve "B" sorularından birine, "A", "B" ve "C" sorularından birine.
+std::string smallerAnswerWanted(const std::vector<Prompt>& prompts) {
   std::string text;
   for (std::size_t i = 0; i < prompts.size(); ++i) {
     if (i > 0) text += i + 1 == prompts.size() ? " ve " : ", ";
     text += "\"" + std::string(promptText(prompts[i])) + "\"";
   }
-  return text;
+  return text + (prompts.size() == 1 ? " sorusuna" : " sorularından birine") +
+         " daha küçük bir cevap veriniz.";
 }
 
 }  // namespace
@@ -95,50 +107,43 @@ std::optional<std::string> inexactResultRefusal(const Command& command,
                                                 const NumberText& numbers) {
   if (!command.result) return std::nullopt;
   const GivenAnswers given(command, answers, numbers);
-  Combination combination = command.result->combination;
-  if (combination == Combination::ByOperation) {
+  std::vector<Combination> combinations{command.result->combination};
+  if (combinations[0] == Combination::ByOperation) {
     const double operation = given[Prompt::Operation];
-    combination = operation == 0 || operation == 2 ? Combination::Product : Combination::Sum;
+    combinations = operation == 0   ? std::vector{Combination::Sum, Combination::Product}
+                   : operation == 2 ? std::vector{Combination::Product}
+                                    : std::vector{Combination::Sum};
   }
 
-  // The broken limits, each without the answers that add nothing to it.
-  std::vector<Limit> broken;
-  double worstExcess = 0;
-  std::size_t worst = 0;
-  for (Limit limit : limits(combination, command.result->operands, given)) {
-    double total = 0;
-    for (Prompt term : limit.terms) total += given[term];
-    if (total <= limit.largest) continue;
-    std::erase_if(limit.terms, [&](Prompt term) { return given[term] == 0; });
-    if (total - limit.largest > worstExcess) {
-      worstExcess = total - limit.largest;
-      worst = broken.size();
-    }
-    broken.push_back(limit);
+  std::vector<LargestDraw> drawn;
+  for (const ResultOperand& operand : command.result->operands)
+    drawn.push_back(largestDraw(operand, given));
+  int needed = 0;
+  for (Combination combination : combinations) {
+    for (const LargestDraw& number : largestShown(combination, drawn))
+      needed = std::max(needed, digitsNeeded(number));
   }
-  if (broken.empty()) return std::nullopt;
+  if (needed <= kExactDigits) return std::nullopt;
 
-  const std::string why = "; daha büyük sayılarla sonuçlar tam yazılamaz.";
-  const bool allSingle = std::all_of(broken.begin(), broken.end(), [](const Limit& l) {
-    return l.terms.size() == 1 && l.largest == kExactDigits - 1;
-  });
-  if (allSingle) {
-    std::vector<Prompt> prompts;
-    for (const Limit& limit : broken) {
-      if (std::find(prompts.begin(), prompts.end(), limit.terms[0]) == prompts.end()) {
-        prompts.push_back(limit.terms[0]);
-      }
-    }
-    const std::string answered =
-        prompts.size() == 1 ? " sorusunun cevabı" : " sorularının cevapları";
-    return quotedList(prompts) + answered + " en fazla " + std::to_string(kExactDigits - 1) +
-           " olabilir" + why;
+  // The answers that make the numbers that large, in the order asked: those of a drawn number
+  // too large by itself, otherwise of every number the result is formed from.
+  std::vector<const ResultOperand*> tooLarge;
+  for (std::size_t i = 0; i < drawn.size(); ++i) {
+    if (digitsNeeded(drawn[i]) > kExactDigits) tooLarge.push_back(&command.result->operands[i]);
   }
-  const Limit& limit = broken[worst];
-  const std::string answered =
-      limit.terms.size() == 1 ? " sorusunun cevabı" : " sorularının cevaplarının toplamı";
-  return quotedList(limit.terms) + answered + " en fazla " + std::to_string(limit.largest) +
-         " olabilir" + why;
+  if (tooLarge.empty()) {
+    for (const ResultOperand& operand : command.result->operands) tooLarge.push_back(&operand);
+  }
+  std::vector<Prompt> named;
+  for (const Question& question : command.questions) {
+    const bool feeds = std::any_of(tooLarge.begin(), tooLarge.end(), [&](const ResultOperand* o) {
+      return o->digits == question.prompt || o->places == question.prompt;
+    });
+    if (feeds && given[question.prompt] > 0) named.push_back(question.prompt);
+  }
+  return "Bu cevaplarla sayfada " + std::to_string(needed) +
+         " rakamlı bir sayı çıkabilir; en fazla " + std::to_string(kExactDigits) +
+         " rakamlı sayılar tam yazılabilir. " + smallerAnswerWanted(named);
 }
 
 }  // namespace ws

@@ -13,9 +13,10 @@ namespace ws {
 // 10 to this power on with an exponent.
 inline constexpr int kExactDigits = 15;
 
-// A command whose sheet shows a result must not be able to show any number, drawn or
-// formed, that its text cannot write exactly. Given the command's answers in the order
-// asked, the message naming the answers that are too large and what is allowed, or nothing.
+// A command whose sheet shows a result is refused when, and only when, the largest number its
+// draws can give, drawn or formed, needs more digits than the number text writes. Given the
+// command's answers in the order asked, the message naming the answers to make smaller, or
+// nothing.
 std::optional<std::string> inexactResultRefusal(const Command& command,
                                                 const std::vector<std::string>& answers,
                                                 const NumberText& numbers);

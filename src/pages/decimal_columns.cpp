@@ -1,5 +1,4 @@
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -107,9 +106,6 @@ Page design(const DecimalPage& kind) {
   return page;
 }
 
-constexpr int kSignificantDigits = 15;
-// From 2^52 on a draw is no longer rounded to its places: every double is whole there.
-constexpr double kAllWhole = 4503599627370496.0;
 constexpr double kFirstExponentNumber = 1e15;  // the number text writes "1E+15"
 
 struct SplitNumber {
@@ -117,33 +113,15 @@ struct SplitNumber {
   std::string fraction;
 };
 
-// The two cells of a number 0 or greater drawn with `places` decimals: the number with its
-// fraction cut off, and its fraction digits without trailing zeros ("0" for none). Like every
-// number text it keeps at most 15 significant digits, and what lies beyond is cut off too, so
-// the two cells always show the one number, never a whole part rounded up past it. A small
-// fraction is written out in digits where the number text would switch to an exponent ("3E-05").
-SplitNumber split(double value, int places, const NumberText& numbers) {
+// The two cells of a number 0 or greater: the digits before and after the point of the text
+// every number is written in (15 significant digits, rounded), "0" where it has no fraction.
+// So 99999999999999.99 shows 100000000000000,0, as the number text writes it.
+SplitNumber split(double value, const NumberText& numbers) {
   if (value >= kFirstExponentNumber) return {numbers.caption(std::trunc(value)), "0"};
-  double scale = 1;
-  for (int i = 0; i < places; ++i) scale *= 10;
-  // A rounded draw is its places' digits exactly; an unrounded one is as exact as the double.
-  const int precision = value * scale < kAllWhole ? places : 52;
-  char buffer[80];
-  const auto end =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision).ptr;
-  const std::string_view text(buffer, end - buffer);
-  const std::size_t point = std::min(text.find('.'), text.size());
-
-  SplitNumber result{std::string(text.substr(0, point)), ""};
-  const std::string_view fraction = point < text.size() ? text.substr(point + 1) : "";
-  const std::size_t significantFrom =
-      result.whole == "0" ? std::min(fraction.find_first_not_of('0'), fraction.size()) : 0;
-  const std::size_t wholeDigits = result.whole == "0" ? 0 : result.whole.size();
-  const std::size_t kept = significantFrom + kSignificantDigits - wholeDigits;
-  result.fraction = fraction.substr(0, std::min<std::size_t>(kept, places));
-  result.fraction.erase(result.fraction.find_last_not_of('0') + 1);
-  if (result.fraction.empty()) result.fraction = "0";
-  return result;
+  const std::string text = NumberText::spaced(value).substr(1);
+  const std::size_t point = text.find('.');
+  if (point == std::string::npos) return {text, "0"};
+  return {text.substr(0, point), text.substr(point + 1)};
 }
 
 void drawProblems(Page& page, const LoadContext& context) {
@@ -155,12 +133,11 @@ void drawProblems(Page& page, const LoadContext& context) {
   if (!drawn) return;
 
   for (int k = 0; k < kProblems; ++k) {
-    // Each number keeps the places it was drawn with, wherever it ends up.
-    std::pair upper{drawNumber(context.random, firstBound, firstPlaces), firstPlaces};
-    std::pair lower{drawNumber(context.random, secondBound, secondPlaces), secondPlaces};
-    if (upper.first < lower.first) std::swap(upper, lower);
-    const SplitNumber u = split(upper.first, upper.second, context.numbers);
-    const SplitNumber w = split(lower.first, lower.second, context.numbers);
+    double upper = drawNumber(context.random, firstBound, firstPlaces);
+    double lower = drawNumber(context.random, secondBound, secondPlaces);
+    if (upper < lower) std::swap(upper, lower);
+    const SplitNumber u = split(upper, context.numbers);
+    const SplitNumber w = split(lower, context.numbers);
     page.text("Label2", k).caption = u.whole;
     page.text("Label3", k).caption = w.whole;
     page.text("Label6", k).caption = u.fraction;
