@@ -178,7 +178,6 @@ TEST(DecimalColumns, SplitTheLargerNumberOnTopAndTheSmallerBelowAroundTheComma) 
                      {PageKind::Form19, 1, 2, 2, 1, 9.25, 0.5, "9 25 0 5"},
                      {PageKind::Form19, 2, 0, 1, 3, 12, 8, "12 0 8 0"},  // 8 drawn as 8.000
                      {PageKind::Form18, 14, 1, 0, 0, 5e13, 0, "50000000000000 0 0 0"},
-                     // Small enough that the number text would write an exponent ("3E-05").
                      {PageKind::Form18, 0, 5, 0, 0, 0.00003, 0, "0 00003 0 0"}};
   for (const Case& c : cases) {
     // Each draw a quarter step above its value.
@@ -190,8 +189,6 @@ TEST(DecimalColumns, SplitTheLargerNumberOnTopAndTheSmallerBelowAroundTheComma) 
   }
 }
 
-// Beyond 15 significant digits the number is cut, never rounded up into its whole part: drawn
-// with its places (4000324010848.999) or too long to round to them (99999874830245.96875).
 // A number's two cells worked out by hand from its exact binary value: 15 significant
 // digits, an exact half to the even neighbour, a carry running into the whole part.
 std::string roundedCells(double x) {

@@ -1,23 +1,19 @@
 #include "platform/qt_editor.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QSocketNotifier>
-#include <QStandardPaths>
-#include <system_error>
-
-#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QStandardPaths>
 #include <cerrno>
 #include <csignal>
+#include <system_error>
 
 extern char** environ;
-#endif
 
 namespace ws {
 
@@ -29,26 +25,6 @@ struct QtEditor::Watch {
 };
 
 QtEditor::QtEditor() = default;
-
-#ifdef Q_OS_WIN
-
-QtEditor::~QtEditor() = default;
-
-// Notepad tells its own failures in its own window.
-std::optional<std::string> QtEditor::start(const std::string& path, Failed) {
-  const QFileInfo info(QString::fromStdString(path));
-  QProcess process;
-  // Notepad in the file's folder, so that its command line names just the file.
-  process.setProgram(QStringLiteral("notepad.exe"));
-  process.setArguments({info.fileName()});
-  process.setWorkingDirectory(info.absolutePath());
-  if (process.startDetached()) return std::nullopt;
-  return process.errorString().toStdString();
-}
-
-void QtEditor::report(Watch*) {}
-
-#else
 
 namespace {
 
@@ -167,7 +143,5 @@ void QtEditor::report(Watch* watch) {
   watches_.remove_if([watch](const auto& each) { return each.get() == watch; });
   if (failedToOpen && failed) failed(failure(status));
 }
-
-#endif
 
 }  // namespace ws

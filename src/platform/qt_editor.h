@@ -7,7 +7,7 @@
 
 namespace ws {
 
-// The desktop's own opener for the file: xdg-open, or Notepad on Windows. The opener runs on
+// The desktop's own opener for the file, xdg-open. It runs on
 // when the program ends; an opener that ends with an error is told as soon as it does.
 class QtEditor final : public Editor {
  public:
