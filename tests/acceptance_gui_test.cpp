@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -157,6 +159,7 @@ TEST_F(Acceptance, NoAnswerHangsOrShowsInfinityAndEveryLimitIsTold) {
 // Printing faults are told by the printer itself (PdfFallback); these are the text file's.
 TEST_F(Acceptance, EachTextFileFaultIsToldOnceWithTheFilesPathAndTheFileKeepsWhatItHad) {
   const QByteArray known = "5+3=...\r\nÖğretmenin notu: yarın 2. sayfa";  // no line end
+  int holder = -1;
   struct Fault {  // make(true) makes the fault, make(false) takes it away
     const char* what;
     QString message;
@@ -170,6 +173,14 @@ TEST_F(Acceptance, EachTextFileFaultIsToldOnceWithTheFilesPathAndTheFileKeepsWha
          EXPECT_TRUE(on || getuid() != 0 || seteuid(0) == 0);
          EXPECT_EQ(chmod("ruvakto.txt", on ? 0444 : 0644) | chmod(".", on ? 0555 : 0755), 0);
          EXPECT_TRUE(chmod("..", 0711) == 0 && (!on || getuid() != 0 || seteuid(65534) == 0));
+       },
+       false},
+      {"held by another program", "başka bir program tarafından kullanılıyor",
+       [&](bool on) {
+         // A wait that never ends stops the test here instead of hanging it.
+         alarm(on ? 60 : 0);
+         if (on) holder = ::open("ruvakto.txt", O_RDONLY);
+         EXPECT_EQ(on ? flock(holder, LOCK_EX) : ::close(holder), 0);
        },
        false},
       {"no editor", "Metin düzenleyici açılamadı",

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -317,47 +318,74 @@ std::string nativePath(const QString& folder) {
 
 const Page kSheet = onePage({100, 100, 5000, 600}, "ÇARPMA İŞLEMİ ğüşöı");
 
+QString sheetName(const QString& number) { return "calisma-sayfasi-" + number + ".pdf"; }
+
 TEST(PdfFallback, SheetsGoToNewNumberedFilesAndEachRunTellsWhereAfterItsFirstBatch) {
-  QTemporaryDir folder;
-  const auto path = [&](int n) { return folder.filePath(QtPrinter::pdfFileName(n)); };
-  ASSERT_TRUE(QFile(path(7)).open(QIODevice::WriteOnly));  // an earlier sheet
-  test::RecordingMessages messages;
-  {
-    QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder.path()});
-    printer.beginBatch();
-    for (int i = 0; i < 3; ++i) printer.print(kSheet);
-    EXPECT_TRUE(messages.shown.empty()) << "the notice waits for the batch's end";
-    printer.endBatch();
-    printBatch(printer, kSheet, 2);
+  // Also where the file system cannot refuse in a rename, or has no links either.
+  const QtPrinter::NameSheet lacking = [](const char*, const char*) { return EPERM; };
+  const std::pair<QtPrinter::NameSheet, QtPrinter::NameSheet> ways[] = {
+      {nullptr, nullptr}, {lacking, nullptr}, {lacking, lacking}};
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+  for (const auto& [rename, link] : ways) {
+    SCOPED_TRACE(link ? "neither" : rename ? "link" : "rename");
+    QTemporaryDir folder;
+    const auto path = [&](const QString& number) { return folder.filePath(sheetName(number)); };
+    ASSERT_TRUE(QFile(path("0007")).open(QIODevice::WriteOnly));  // an earlier sheet
+    // Parts that killed runs left; only those of runs that are gone are cleared away.
+    const QString left = QStringLiteral(".calisma-sayfasi-%1-0.part").arg(gone);
+    QStringList kept{QStringLiteral(".calisma-sayfasi-%1-5.part").arg(getpid()),
+                     QStringLiteral(".calisma-sayfasi-%1.part").arg(gone)};
+    for (const QString& part : kept + QStringList{left}) {
+      ASSERT_TRUE(QFile(folder.filePath(part)).open(QIODevice::WriteOnly));
+    }
+    test::RecordingMessages messages;
+    const QtPrinter::Options options{
+        .usePrinter = false, .pdfFolder = folder.path(), .renameNoReplace = rename, .link = link};
+    {
+      QtPrinter printer(messages, options);
+      printer.beginBatch();
+      for (int i = 0; i < 3; ++i) printer.print(kSheet);
+      EXPECT_TRUE(messages.shown.empty()) << "the notice waits for the batch's end";
+      printer.endBatch();
+      printBatch(printer, kSheet, 2);
+    }
+    QtPrinter nextRun(messages, options);
+    nextRun.print(kSheet);  // from a preview's menu: told after its one sheet
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].second,
+              "Yazıcı bulunamadı. 3 çalışma sayfası PDF dosyası olarak şu klasöre kaydedildi:\n" +
+                  nativePath(folder.path()));
+    EXPECT_TRUE(messages.shown[1].second.starts_with("Yazıcı bulunamadı. 1 çalışma sayfası PDF"));
+
+    // A name another program takes meanwhile is passed over, never written over.
+    QFile taken(path("0014"));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly) && taken.write("x") == 1);
+    taken.close();
+    nextRun.print(kSheet);
+    EXPECT_EQ(test::readFrom(path("0014")), "x");
+    const QStringList numbers{"0007", "0008", "0009", "0010", "0011",
+                              "0012", "0013", "0014", "0015"};
+    QStringList files = filesIn(folder.path()), expected = kept;
+    for (const QString& number : numbers) expected << sheetName(number);
+    files.sort();
+    expected.sort();
+    EXPECT_EQ(files, expected) << "no file is left under a passing name";
+    for (const QString& number : numbers.mid(1)) {
+      EXPECT_TRUE(number == "0014" || isWholePdf(path(number))) << number.toStdString();
+    }
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) continue;
+    EXPECT_EQ(run("pdftotext", {"-enc", "UTF-8", path("0008"), "-"}).trimmed(),
+              "ÇARPMA İŞLEMİ ğüşöı");
   }
-  QtPrinter nextRun(messages, {.usePrinter = false, .pdfFolder = folder.path()});
-  nextRun.print(kSheet);  // from a preview's menu: told after its one sheet
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].second,
-            "Yazıcı bulunamadı. 3 çalışma sayfası PDF dosyası olarak şu klasöre kaydedildi:\n" +
-                nativePath(folder.path()));
-  EXPECT_TRUE(messages.shown[1].second.starts_with("Yazıcı bulunamadı. 1 çalışma sayfası PDF"));
-
-  // A name another program takes meanwhile is passed over, never written over.
-  QFile taken(path(14));
-  ASSERT_TRUE(taken.open(QIODevice::WriteOnly) && taken.write("x") == 1);
-  taken.close();
-  nextRun.print(kSheet);
-  EXPECT_EQ(test::readFrom(path(14)), "x");
-  QStringList sheets;
-  for (int n = 7; n <= 15; ++n) sheets << QtPrinter::pdfFileName(n);
-  EXPECT_EQ(filesIn(folder.path()), sheets) << "no file is left under a passing name";
-  for (int n = 8; n <= 15; ++n) EXPECT_TRUE(n == 14 || isWholePdf(path(n))) << n;
-
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return;
-  EXPECT_EQ(run("pdftotext", {"-enc", "UTF-8", path(8), "-"}).trimmed(), "ÇARPMA İŞLEMİ ğüşöı");
 }
 
 TEST(PdfFallback, EveryFailingBatchIsToldWithTheSystemsReasonAndLeavesNoEmptyOrCutSheet) {
   QTemporaryDir work;
   test::RecordingMessages messages;
   QtPrinter(messages, {.usePrinter = false, .pdfFolder = work.path()}).print(kSheet);
-  const qint64 bytes = QFileInfo(work.filePath(QtPrinter::pdfFileName(1))).size();
+  const qint64 bytes = QFileInfo(work.filePath(sheetName("0001"))).size();
   const qint64 blocks = (bytes + 4095) / 4096;
   ASSERT_GE(blocks, 2) << "a sheet fills whole blocks of the disk";
   const test::SmallDisk disk((2 * blocks + blocks / 2) * 4096);  // two sheets and a half
@@ -389,8 +417,7 @@ TEST(PdfFallback, EveryFailingBatchIsToldWithTheSystemsReasonAndLeavesNoEmptyOrC
                           where);
     EXPECT_EQ(messages.shown[1].second,
               "Yazıcı bulunamadı. 1 çalışma sayfası PDF dosyası olarak da kaydedilemedi." + where);
-    QStringList sheets;
-    for (int n = 1; n <= saved; ++n) sheets << QtPrinter::pdfFileName(n);
+    const QStringList sheets = QStringList{sheetName("0001"), sheetName("0002")}.first(saved);
     EXPECT_EQ(filesIn(folder), sheets);
     for (const QString& sheet : sheets) {
       EXPECT_EQ(QFileInfo(QDir(folder).filePath(sheet)).size(), bytes);
@@ -409,18 +436,17 @@ TEST(PdfFallback, NumberingGoesPastTheLargestIntAndTellsWhenNoNumberIsLeft) {
                {"0004294967296", {"4294967297", "4294967298"}},
                {QString::number(QtPrinter::kLastNumber - 1), {last}},
                {last, {}},
-               {"123456789012345678901234567890", {}}};
+               {"9999999999999999999999", {"0001", "0002"}}};  // not a number it could write
   for (const Case& c : cases) {
     SCOPED_TRACE(c.highest.toStdString());
     QTemporaryDir folder;
-    const auto name = [](const QString& number) { return "calisma-sayfasi-" + number + ".pdf"; };
-    ASSERT_TRUE(QFile(folder.filePath(name(c.highest))).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile(folder.filePath(sheetName(c.highest))).open(QIODevice::WriteOnly));
     test::RecordingMessages messages;
     QtPrinter printer(messages, {.usePrinter = false, .pdfFolder = folder.path()});
     printer.print(kSheet);
     printer.print(kSheet);
-    QStringList expected{name(c.highest)};
-    for (const QString& number : c.added) expected << name(number);
+    QStringList expected{sheetName(c.highest)};
+    for (const QString& number : c.added) expected << sheetName(number);
     expected.sort();
     EXPECT_EQ(filesIn(folder.path()), expected);
     const auto refused = std::count_if(messages.shown.begin(), messages.shown.end(), [](auto& m) {

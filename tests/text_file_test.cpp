@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -17,9 +18,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
-#include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -269,46 +269,61 @@ TEST_F(TextSheetsOnDisk, ASheetThatDoesNotFitIsTakenBackToWhatTheFileHeld) {
   if (!disk.available() || !appendOnly) GTEST_SKIP() << "no small disk or append-only file here";
 }
 
-TEST_F(TextSheetsOnDisk, TwoProgramsAppendingAtOnceKeepEveryLineAndEverySheetWhole) {
-  // One program adds, the other multiplies and meets a size limit part way: its sheets that do
-  // not fit are taken back, and never a sheet of the other program.
-  constexpr int kSheets = 40, kLines = 300;
-  const auto program = [&](const char* item, rlim_t limit) {
-    const pid_t child = fork();
-    if (child != 0) return child;
-    std::optional<SizeLimit> size;
-    if (limit) size.emplace(limit);
-    int failed = 0;
-    for (int k = 0; k < kSheets; ++k) failed += !run(file_, kLines, item).empty();
-    _exit(failed);
-  };
-  const pid_t adder = program("mnuyanyanatoplama", 0);
-  const pid_t multiplier = program("mnuyanyanacarpma", 100000);
-  int added = 0, multiplied = 0;
-  ASSERT_EQ(waitpid(adder, &added, 0), adder);
-  ASSERT_EQ(waitpid(multiplier, &multiplied, 0), multiplier);
-  ASSERT_TRUE(WIFEXITED(added) && WIFEXITED(multiplied));
-  EXPECT_EQ(WEXITSTATUS(added), 0);
-  const int multiplierFailed = WEXITSTATUS(multiplied);
-  EXPECT_GT(multiplierFailed, 0);
-
-  std::istringstream lines(contents(path_));
-  const std::regex whole(R"(\d+([+x])\d+=\.\.\.\r)");
-  std::map<char, int> count;
-  char sign = 0;
-  int length = 0;
-  for (std::string line; std::getline(lines, line);) {
-    std::smatch match;
-    ASSERT_TRUE(std::regex_match(line, match, whole)) << line;
-    const char now = match[1].str()[0];
-    EXPECT_TRUE(now == sign || length % kLines == 0) << "a sheet was cut by another";
-    length = now == sign ? length + 1 : 1;
-    sign = now;
-    ++count[now];
+TEST_F(TextSheetsOnDisk, ASheetWaitsForAnotherProgramsLockOfAnyKindOrIsToldAndWritesNothing) {
+  // The other program's line is added only once the sheet waits, so a sheet that writes without
+  // the lock, or learns where the file ends before it has the lock, is caught every time.
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  const std::pair<const char*, std::function<int(int)>> locks[] = {
+      {"flock", [](int fd) { return flock(fd, LOCK_EX); }},
+      {"record lock", [&](int fd) { return fcntl(fd, F_SETLK, &whole); }},
+      {"open file lock", [&](int fd) { return fcntl(fd, F_OFD_SETLK, &whole); }}};
+  enum Other { LetsGo, LetsGoAndTheSheetDoesNotFit, NeverLetsGo };
+  for (const auto& [kind, lock] : locks) {
+    for (const Other other : {LetsGo, LetsGoAndTheSheetDoesNotFit, NeverLetsGo}) {
+      SCOPED_TRACE(std::string(kind) + " " + std::to_string(other));
+      std::ofstream(path_, std::ios::binary) << kKnown;
+      // The other program holds its lock until the test closes the pipe it waits on.
+      int locked[2], hold[2];
+      ASSERT_EQ(pipe(locked) | pipe(hold), 0);
+      const pid_t holder = fork();
+      if (holder == 0) {
+        ::close(hold[1]);
+        char done = lock(::open(path_.c_str(), O_WRONLY)) == 0;
+        _exit(::write(locked[1], &done, 1) == 1 && ::read(hold[0], &done, 1) == 0 ? 0 : 1);
+      }
+      ::close(locked[1]);
+      ::close(hold[0]);
+      char done = 0;
+      ASSERT_TRUE(::read(locked[0], &done, 1) == 1 && done);
+      const auto letGo = [&] {
+        if (hold[1] >= 0 && ::close(std::exchange(hold[1], -1)) == 0) waitpid(holder, nullptr, 0);
+      };
+      int waits = 0;
+      AppendingTextFile waiting(path_, [&] {
+        if (waits++ > 0 || other == NeverLetsGo) return false;
+        std::ofstream(path_, std::ios::binary | std::ios::app) << "1+2=...\r\n";
+        letGo();
+        return true;
+      });
+      std::optional<SizeLimit> limit;
+      if (other == LetsGoAndTheSheetDoesNotFit) limit.emplace(kKnown.size() + 4000);
+      const std::string told = run(waiting, other == LetsGo ? 3 : 1000);
+      limit.reset();
+      letGo();
+      ::close(locked[0]);
+      EXPECT_EQ(waits, 1);
+      const std::string now = contents(path_);
+      const std::string before = other == NeverLetsGo ? kKnown : kKnown + "1+2=...\r\n";
+      if (other == LetsGo) {
+        EXPECT_TRUE(now.starts_with(before) && std::count(now.begin(), now.end(), '\n') == 5);
+      } else {
+        EXPECT_EQ(now, before);
+      }
+      EXPECT_EQ(told.empty(), other == LetsGo) << told;
+      EXPECT_EQ(told.find("başka bir program") != std::string::npos, other == NeverLetsGo);
+    }
   }
-  EXPECT_EQ(length % kLines, 0);
-  EXPECT_EQ(count['+'], kSheets * kLines);
-  EXPECT_EQ(count['x'], (kSheets - multiplierFailed) * kLines);
 }
 
 TEST_F(TextSheetsOnDisk, AnEditorThatFailsLaterIsToldWhereTheFileIsAndTheLinesStay) {

@@ -7,7 +7,9 @@
 
 #include <cassert>
 #include <cerrno>
+#include <chrono>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace ws {
@@ -29,9 +31,45 @@ TextFileFault notAFile(mode_t mode) {
           false, false};
 }
 
+TextFileFault inUse() {
+  return {
+      "Dosya başka bir program tarafından kullanılıyor; sayfanın hiçbir satırı yazılmadı. O "
+      "programı kapatıp yeniden deneyebilirsiniz.",
+      false, false};
+}
+
+// Long enough for any sheet of another copy of this program to go in, short enough that the
+// window is not seen to hang behind a holder that never lets go.
+constexpr auto kLockPatience = std::chrono::seconds(3);
+constexpr auto kLockRetry = std::chrono::milliseconds(20);
+
+bool waitAWhile(std::chrono::steady_clock::time_point giveUp) {
+  if (std::chrono::steady_clock::now() >= giveUp) return false;
+  std::this_thread::sleep_for(kLockRetry);
+  return true;
+}
+
+// Takes the flock that every copy of this program takes, and looks for the record locks (fcntl)
+// of editors and backup tools, which flock does not see: false while another program holds
+// either. A record lock of this very program is its own flock, on file systems that make both
+// one kind (network shares).
+bool lockWholeFile(int fd) {
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || errno == EINTR)) {
+    return false;
+  }
+  struct flock whole {};  // from the start, however far the file grows
+  whole.l_type = F_WRLCK;
+  if (::fcntl(fd, F_GETLK, &whole) == 0 && whole.l_type != F_UNLCK && whole.l_pid != ::getpid()) {
+    ::flock(fd, LOCK_UN);
+    return false;
+  }
+  return true;  // also where the file system has no locks at all
+}
+
 }  // namespace
 
-AppendingTextFile::AppendingTextFile(std::filesystem::path path) : path_(std::move(path)) {}
+AppendingTextFile::AppendingTextFile(std::filesystem::path path, LockWait wait)
+    : path_(std::move(path)), wait_(std::move(wait)) {}
 
 AppendingTextFile::~AppendingTextFile() {
   if (fd_ >= 0) ::close(fd_);
@@ -53,7 +91,8 @@ std::optional<TextFileFault> AppendingTextFile::open() {
   if (::stat(name.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return notAFile(info.st_mode);
   fd_ =
       ::open(name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-  if (fd_ < 0) return systemFault(errno);
+  // A lease another program holds (a file server's) is not waited for either.
+  if (fd_ < 0) return errno == EWOULDBLOCK ? inUse() : systemFault(errno);
   // The name may have changed hands since it was looked at.
   const bool looked = ::fstat(fd_, &info) == 0;
   if (!looked || !S_ISREG(info.st_mode)) {
@@ -73,10 +112,13 @@ void AppendingTextFile::writeLine(std::string_view line) {
 std::optional<TextFileFault> AppendingTextFile::append() {
   if (sheet_.empty()) return std::nullopt;
   // Everyone who appends holds the lock for the whole sheet and its taking back, so no other
-  // sheet lands in the middle of this one, or behind it before it is taken back. Where the
-  // file system has no locks the sheet is still written, as one piece.
-  while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+  // sheet lands in the middle of this one, or behind it before it is taken back; closing the
+  // file lets go of it.
+  const auto giveUp = std::chrono::steady_clock::now() + kLockPatience;
+  while (!lockWholeFile(fd_)) {
+    if (!(wait_ ? wait_() : waitAWhile(giveUp))) return inUse();
   }
+  // Read under the lock: the end that another sheet may have moved while this one waited.
   struct stat info {};
   const off_t before = ::fstat(fd_, &info) == 0 ? info.st_size : -1;
   std::size_t written = 0;
@@ -99,7 +141,6 @@ std::optional<TextFileFault> AppendingTextFile::append() {
     fault = systemFault(error);
     fault->partLeft = written > 0 && (before < 0 || ::ftruncate(fd_, before) != 0);
   }
-  ::flock(fd_, LOCK_UN);
   return fault;
 }
 

@@ -50,7 +50,12 @@ class Editor {
 // so sheets of programs writing at the same time neither mix nor take each other back.
 class AppendingTextFile final : public TextFile {
  public:
-  explicit AppendingTextFile(std::filesystem::path path = std::filesystem::path(kTextFileName));
+  // Called between tries while another program holds a lock on the file; false gives up.
+  // Empty: tries for a few seconds, so a holder that never lets go is told, not waited for.
+  using LockWait = std::function<bool()>;
+
+  explicit AppendingTextFile(std::filesystem::path path = std::filesystem::path(kTextFileName),
+                             LockWait wait = {});
   ~AppendingTextFile() override;
 
   std::string path() const override;
@@ -62,6 +67,7 @@ class AppendingTextFile final : public TextFile {
   std::optional<TextFileFault> append();
 
   std::filesystem::path path_;
+  LockWait wait_;
   int fd_ = -1;
   std::string sheet_;
 };

@@ -1,6 +1,7 @@
 #include "platform/qt_printer.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QBuffer>
@@ -33,8 +34,35 @@ std::string folderText(const QDir& folder) {
   return QDir::toNativeSeparators(folder.absolutePath()).toStdString();
 }
 
-std::string systemReason(const QString& reason) {
-  return "Sistemin bildirdiği neden: " + reason.toStdString();
+std::string systemReason(int error) {
+  return "Sistemin bildirdiği neden: " + QString::fromLocal8Bit(std::strerror(error)).toStdString();
+}
+
+// "calisma-sayfasi-0001.pdf": the file name of sheet `number`.
+QString pdfFileName(quint64 number) {
+  return QStringLiteral("calisma-sayfasi-%1.pdf").arg(number, 4, 10, QLatin1Char('0'));
+}
+
+// The hidden name that a run writes a sheet under until it is whole.
+QString partFileName(qint64 pid, int k) {
+  return QStringLiteral(".calisma-sayfasi-%1-%2.part").arg(pid).arg(k);
+}
+
+// A killed run leaves its part behind for good: those of runs that are gone are removed, and
+// nothing else, not a part another run is still writing.
+void removeLeftParts(const QDir& folder) {
+  static const QRegularExpression kPartFile(
+      QStringLiteral("^\\.calisma-sayfasi-(\\d+)-\\d+\\.part$"));
+  const QStringList parts =
+      folder.entryList({QStringLiteral(".calisma-sayfasi-*.part")}, QDir::Files | QDir::Hidden);
+  for (const QString& name : parts) {
+    const QRegularExpressionMatch match = kPartFile.match(name);
+    bool fits = false;
+    const int pid = match.hasMatch() ? match.capturedView(1).toInt(&fits) : 0;
+    if (fits && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH) {
+      QFile::remove(folder.filePath(name));
+    }
+  }
 }
 
 // The whole sheet on the device's printable area, aspect kept and centred.
@@ -62,17 +90,50 @@ QByteArray pdfBytes(const Page& page) {
   return painter.end() ? buffer.data() : QByteArray();
 }
 
-// Gives `from` the name `to` unless `to` is taken: 0, or the error (EEXIST where it is taken).
-int renameNoReplace(const QString& from, const QString& to) {
-  const QByteArray source = QFile::encodeName(from), target = QFile::encodeName(to);
-  const int renamed =
-      ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
-  if (renamed == 0) return 0;
-  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
+// Makes the file `name` only where none is, and writes the whole sheet into it: 0, or the
+// error, and then the file is gone again, so nothing empty or cut stays under the name.
+int writeNew(const QByteArray& name, const QByteArray& pdf) {
+  const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return errno;
+  int error = 0;
+  // A write cut short by a full disk reports no error; the next one, for the rest, does.
+  for (qint64 done = 0; done < pdf.size() && error == 0;) {
+    const ssize_t step = ::write(fd, pdf.constData() + done, pdf.size() - done);
+    if (step > 0) {
+      done += step;
+    } else if (step == 0 || errno != EINTR) {
+      error = step == 0 ? EIO : errno;
+    }
+  }
+  if (::close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
+  if (error != 0) ::unlink(name.constData());
+  return error;
+}
+
+int renameNoReplace(const char* from, const char* to) {
+  return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0 ? 0 : errno;
+}
+
+int linkName(const char* from, const char* to) { return ::link(from, to) == 0 ? 0 : errno; }
+
+// Gives the whole sheet in `part` the name `sheet` unless a file has it: 0, or the error
+// (EEXIST where it is taken). Each way is for file systems that lack the one before.
+int nameSheet(const QByteArray& part, const QByteArray& sheet, const QByteArray& pdf,
+              const QtPrinter::Options& options) {
+  const auto call = [&](QtPrinter::NameSheet given, QtPrinter::NameSheet real) {
+    return (given ? given : real)(part.constData(), sheet.constData());
+  };
+  int error = call(options.renameNoReplace, renameNoReplace);
+  if (error == 0 || error == EEXIST) return error;
   // A file system that cannot refuse in a rename can still refuse a second link.
-  if (::link(source.constData(), target.constData()) != 0) return errno;
-  ::unlink(source.constData());
-  return 0;
+  error = call(options.link, linkName);
+  if (error == 0) ::unlink(part.constData());
+  if (error == 0 || error == EEXIST) return error;
+  // One with neither (FAT through FUSE, some network shares) still makes a file only where none
+  // is: the sheet is written again, straight under its name, with the part gone first so that
+  // a nearly full disk need hold it only once.
+  ::unlink(part.constData());
+  return writeNew(sheet, pdf);
 }
 
 }  // namespace
@@ -86,10 +147,6 @@ std::string QtPrinter::noNumberLeft() {
 
 QtPrinter::QtPrinter(Messages& messages, Options options)
     : messages_(messages), options_(std::move(options)) {}
-
-QString QtPrinter::pdfFileName(quint64 number) {
-  return QStringLiteral("calisma-sayfasi-%1.pdf").arg(number, 4, 10, QLatin1Char('0'));
-}
 
 void QtPrinter::print(const Page& page) {
   const bool alone = !inBatch_;
@@ -160,16 +217,17 @@ QDir QtPrinter::pdfFolder() const {
 
 std::string QtPrinter::saveAsPdf(const Page& page) {
   const QDir folder = pdfFolder();
+  if (tally_.saved + tally_.failed == 0) removeLeftParts(folder);  // once a batch is enough
   if (nextNumber_ == 0) {
     // Numbering goes on after the sheets already there, so new sheets sort after them.
     static const QRegularExpression kSheetFile(QStringLiteral("^calisma-sayfasi-(\\d+)\\.pdf$"));
     quint64 highest = 0;
     for (const QString& name : folder.entryList({QStringLiteral("calisma-sayfasi-*.pdf")})) {
       const QRegularExpressionMatch match = kSheetFile.match(name);
-      if (!match.hasMatch()) continue;
       bool fits = false;
-      const qint64 number = match.capturedView(1).toLongLong(&fits);
-      highest = std::max(highest, fits ? quint64(number) : kLastNumber);
+      const qint64 number = match.hasMatch() ? match.capturedView(1).toLongLong(&fits) : 0;
+      // A number this program cannot have written is on no sheet of its own.
+      if (fits) highest = std::max(highest, quint64(number));
     }
     nextNumber_ = highest + 1;
   }
@@ -180,43 +238,26 @@ std::string QtPrinter::saveAsPdf(const Page& page) {
 
   // The sheet is written under a hidden name and named only when whole, so a full disk or a
   // killed program never leaves an empty or cut sheet that looks like a real one.
-  QFile part;
+  QByteArray part;
   for (int k = 0;; ++k) {
-    part.setFileName(folder.filePath(QStringLiteral(".calisma-sayfasi-%1-%2.part")
-                                         .arg(QCoreApplication::applicationPid())
-                                         .arg(k)));
-    if (part.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) break;
-    if (!part.exists() || k == 99) return systemReason(part.errorString());
-  }
-  // A write cut short by a full disk reports no error; the next one, for the rest, does.
-  qint64 done = 0;
-  for (qint64 step = 0; done < pdf.size(); done += step) {
-    step = part.write(pdf.constData() + done, pdf.size() - done);
-    if (step <= 0) break;
-  }
-  bool written = done == pdf.size();
-  QString reason = part.errorString();
-  part.close();
-  if (written && part.error() != QFileDevice::NoError) {
-    written = false;
-    reason = part.errorString();
-  }
-  if (!written) {
-    part.remove();
-    return systemReason(reason);
+    part = QFile::encodeName(folder.filePath(partFileName(QCoreApplication::applicationPid(), k)));
+    const int error = writeNew(part, pdf);
+    if (error == 0) break;
+    if (error != EEXIST || k == 99) return systemReason(error);
   }
 
   // Never over a sheet, not even one another program put there meanwhile.
   while (nextNumber_ <= kLastNumber) {
-    const int error = renameNoReplace(part.fileName(), folder.filePath(pdfFileName(nextNumber_)));
+    const QByteArray sheet = QFile::encodeName(folder.filePath(pdfFileName(nextNumber_)));
+    const int error = nameSheet(part, sheet, pdf, options_);
     ++nextNumber_;
     if (error == 0) return {};
     if (error != EEXIST) {
-      part.remove();
-      return systemReason(QString::fromLocal8Bit(std::strerror(error)));
+      ::unlink(part.constData());
+      return systemReason(error);
     }
   }
-  part.remove();
+  ::unlink(part.constData());
   return noNumberLeft();
 }
 

@@ -13,11 +13,18 @@ namespace ws {
 // fails, the sheet is kept as a numbered PDF file instead of being lost.
 class QtPrinter final : public PagePrinter {
  public:
+  // Gives a whole sheet its name unless a file has that name: 0, or the error (EEXIST there).
+  using NameSheet = int (*)(const char* from, const char* to);
+
   struct Options {
     // Tests turn the real printer off, so they never put paper through it.
     bool usePrinter = true;
     // Where PDF sheets go; empty means the current directory.
     QString pdfFolder;
+    // A rename that refuses to replace, then a second link: the system's own calls where
+    // empty; tests stand in for file systems that lack one or both.
+    NameSheet renameNoReplace = nullptr;
+    NameSheet link = nullptr;
   };
 
   // The highest sheet number; once a sheet of that number is in the folder, no new one is made.
@@ -29,9 +36,6 @@ class QtPrinter final : public PagePrinter {
   void print(const Page& page) override;
   void beginBatch() override;
   void endBatch() override;
-
-  // "calisma-sayfasi-0001.pdf": the file name of sheet `number`.
-  static QString pdfFileName(quint64 number);
 
  private:
   enum class Outcome { Printed, NoPrinter, Failed };
