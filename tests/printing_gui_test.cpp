@@ -20,6 +20,7 @@
 
 #include "main_window/commands.h"
 #include "main_window/questions.h"
+#include "pages/artwork.h"
 #include "pages/page_frame.h"
 #include "pages/page_painter.h"
 #include "pages/symbol_font.h"
@@ -90,6 +91,30 @@ QRect inkBounds(
     }
   }
   return bounds;
+}
+
+// On picture ink a text keeps a white rim, a sixtieth of an inch wide, so that every digit reads.
+TEST(PagePainter, TextOnPictureInkKeepsAWhiteRimAndThePictureBeyondIt) {
+  // A clock face stretched so that its black ring is a band 400 twips wide down the left edge.
+  Page page = onePage({300, 200, 400, 600}, "I");
+  page.clientWidth = 1000;
+  page.texts[0].font.points = 24;
+  page.texts[0].fore = {255, 0, 255};
+  page.pictures.push_back(picture("Image1", kSingle, "clock_face", {0, -8450, 16900, 17900}));
+  QImage image(1000, 1000, QImage::Format_RGB32);  // a twip to the pixel
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paintPage(painter, page, QRectF(image.rect()));
+  painter.end();
+  const auto isText = [](QRgb p) { return qRed(p) > 128 && qGreen(p) < 128; };
+  const QPoint middle = inkBounds(image, isText).center();
+  // White from the letter's edge out to the ring's ink, whichever way one goes from its middle.
+  for (const QPoint step : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+    int white = 0;
+    for (QPoint p = middle; isText(image.pixel(p)) || qRed(image.pixel(p)) > 128; p += step)
+      white = isText(image.pixel(p)) ? 0 : white + 1;
+    EXPECT_NEAR(white, 22, 3) << step.x() << "," << step.y();
+  }
 }
 
 TEST(PagePainter, WideTextShrinksThenCondensesAndKeepsInsideItsRoom) {
@@ -234,13 +259,21 @@ QString run(const QString& program, const QStringList& arguments) {
 }
 
 // The preview copies pictures from images made at its own pixels and sets text once per caption;
-// the printed sheet must carry the same ink and text, so the pupil gets what the teacher saw.
+// the printed sheet must carry the same ink and text, so the pupil gets what the teacher saw. Its
+// text, copied or read aloud, is the sheet's own, with pictures or without.
 TEST(PagePainter, PdfHoldsEveryCaptionAndTheInkThePreviewShows) {
   for (const char* tool : {"pdftotext", "pdftoppm"})
     if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << "no " << tool;
   QTemporaryDir folder;
   const QString pdf = folder.filePath(QStringLiteral("sheets.pdf"));
-  const std::vector<Page> pages = oneSheetOfEachKind();
+  std::vector<Page> pages = oneSheetOfEachKind();
+  const std::size_t kinds = pages.size();
+  for (std::size_t k = 0; k < kinds; ++k) {  // then each again without its pictures
+    Page bare = pages[k];
+    // A clock face's numerals are text of its own; every other picture is ink only.
+    for (Picture& picture : bare.pictures) picture.visible = picture.artwork == artwork::kClockFace;
+    pages.push_back(std::move(bare));
+  }
   {  // each page on its own A4 sheet, edge to edge
     QPdfWriter writer(pdf);
     writer.setPageSize(QPageSize(QPageSize::A4));
@@ -253,15 +286,19 @@ TEST(PagePainter, PdfHoldsEveryCaptionAndTheInkThePreviewShows) {
     }
   }
   constexpr int kDotsPerInch = 60;
-  run("pdftoppm", {"-r", QString::number(kDotsPerInch), "-gray", pdf, folder.filePath("page")});
+  run("pdftoppm", {"-r", QString::number(kDotsPerInch), "-l", QString::number(kinds), "-gray", pdf,
+                   folder.filePath("page")});
   const QStringList printed = QDir(folder.path()).entryList({"page*.pgm"}, QDir::Files, QDir::Name);
-  ASSERT_EQ(printed.size(), qsizetype(pages.size()));
-  const auto squeezed = [](QString text) { return text.remove(QRegularExpression("\\s")); };
-  for (std::size_t k = 0; k < pages.size(); ++k) {
-    SCOPED_TRACE(pages[k].form);
+  ASSERT_EQ(printed.size(), qsizetype(kinds));
+  const auto textOf = [&](std::size_t k) {
     const QString page = QString::number(k + 1);
-    const QString text =
-        squeezed(run("pdftotext", {"-raw", "-f", page, "-l", page, "-enc", "UTF-8", pdf, "-"}));
+    return run("pdftotext", {"-raw", "-f", page, "-l", page, "-enc", "UTF-8", pdf, "-"});
+  };
+  const auto squeezed = [](QString text) { return text.remove(QRegularExpression("\\s")); };
+  for (std::size_t k = 0; k < kinds; ++k) {
+    SCOPED_TRACE(pages[k].form);
+    const QString text = squeezed(textOf(k));
+    EXPECT_EQ(textOf(k).toStdString(), textOf(kinds + k).toStdString()) << "pictures off";
     for (const TextField& field : pages[k].texts) {
       // Symbol captions are codes, not text; a row cut at its edge shows only its beginning.
       if (!field.visible || field.font.family == kSymbolFontFamily || field.cutAtEdge) continue;

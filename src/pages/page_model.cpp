@@ -109,12 +109,11 @@ Box inkBox(const Line& line) {
           std::abs(line.x2 - line.x1) + 2 * half, std::abs(line.y2 - line.y1) + 2 * half};
 }
 
-void addSign(Page& page, int index, int left, int right, int cellTop, bool plus) {
-  const int y = signMiddle(cellTop);
-  page.lines.push_back(stroke("Line3", index, left, y, right, y));
+void addSignAt(Page& page, int index, int left, int right, int middle, bool plus) {
+  page.lines.push_back(stroke("Line3", index, left, middle, right, middle));
   if (plus) {
     const int x = (left + right) / 2;
-    page.lines.push_back(stroke("Line2", index, x, y - 120, x, y + 120));
+    page.lines.push_back(stroke("Line2", index, x, middle - 120, x, middle + 120));
   }
 }
 

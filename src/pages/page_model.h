@@ -133,10 +133,14 @@ Picture picture(std::string name, int index, std::string_view artwork, Box box,
 // an em is 240 twips.
 constexpr int signMiddle(int cellTop) { return cellTop + 131; }
 
-// The minus stroke Line3(index) from `left` to `right`, level with the middle of the number in the
-// cell at `cellTop`; with `plus`, the vertical stroke Line2(index) through its middle makes it a
-// plus.
-void addSign(Page& page, int index, int left, int right, int cellTop, bool plus);
+// The minus stroke Line3(index) from `left` to `right` at height `middle`; with `plus`, the
+// vertical stroke Line2(index) through its middle makes it a plus.
+void addSignAt(Page& page, int index, int left, int right, int middle, bool plus);
+
+// The same sign level with the middle of the number in the cell at `cellTop`.
+inline void addSign(Page& page, int index, int left, int right, int cellTop, bool plus) {
+  addSignAt(page, index, left, right, signMiddle(cellTop), plus);
+}
 
 // Where a line's pen, centred on the line, leaves ink.
 Box inkBox(const Line& line);

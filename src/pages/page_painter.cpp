@@ -7,12 +7,11 @@
 #include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRawFont>
-#include <QStringList>
 #include <QSvgRenderer>
 #include <QTextLayout>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -335,43 +334,79 @@ QPointF wholeTwips(const QPointF& point) {
   return QPointF(std::round(point.x()), std::round(point.y()));
 }
 
+// A white rim, kHaloTwips wide, half of it on each side of an outline.
+struct Rim {
+  QPainterPath outline;
+  QPainterPath area;  // what the rim covers, worked out once
+};
+
+Rim rimAround(QPainterPath outline) {
+  QPainterPathStroker stroker;
+  stroker.setWidth(kHaloTwips);
+  stroker.setCapStyle(Qt::RoundCap);
+  stroker.setJoinStyle(Qt::RoundJoin);
+  QPainterPath area = stroker.createStroke(outline);
+  return {std::move(outline), std::move(area)};
+}
+
 // Glyphs and underlines set on a page, gathered by font and colour: a PDF writes each lot as one
-// text object instead of one for every caption. Rims go out first, so no rim covers any text.
+// text object instead of one for every caption. Rims go out first, so no rim covers any text; they
+// are outlines, not glyphs, so a PDF's text is the sheet's text, once.
 class GlyphBatch {
  public:
   void addGlyphs(const QGlyphRun& run, const QList<quint32>& glyphs,
-                 const QList<QPointF>& positions, const QColor& colour, bool rim) {
+                 const QList<QPointF>& positions, const QColor& colour) {
     if (glyphs.isEmpty()) return;
-    auto& lots = rim ? rimGlyphs_ : textGlyphs_;
     const QRawFont font = run.rawFont();
-    auto lot = std::find_if(lots.begin(), lots.end(), [&](const GlyphLot& l) {
+    auto lot = std::find_if(lots_.begin(), lots_.end(), [&](const GlyphLot& l) {
       return l.colour == colour && l.run.rawFont() == font;
     });
-    if (lot == lots.end()) lot = lots.insert(lots.end(), GlyphLot{colour, run, {}, {}});
+    if (lot == lots_.end()) lot = lots_.insert(lots_.end(), GlyphLot{colour, run, {}, {}});
     lot->glyphs += glyphs;
     lot->positions += positions;
   }
 
-  void addUnderline(const QLineF& line, double width, const QColor& colour, bool rim) {
-    (rim ? rimLines_ : textLines_).push_back({line, width, colour});
+  void addUnderline(const QLineF& line, double width, const QColor& colour) {
+    underlines_.push_back({line, width, colour});
   }
+
+  // `at` is where the rim's origin lies.
+  void addRim(const Rim& rim, const QPointF& at) { rims_.push_back({rim, at}); }
 
   // Draws everything gathered, in the painter's present coordinates, and starts afresh.
   void flush(QPainter& painter) {
-    if (rimGlyphs_.empty() && textGlyphs_.empty() && rimLines_.empty() && textLines_.empty())
-      return;
+    if (rims_.empty() && lots_.empty() && underlines_.empty()) return;
     const QPen pen = painter.pen();
-    for (auto* lots : {&rimGlyphs_, &textGlyphs_}) {
-      for (GlyphLot& lot : *lots) {
-        painter.setPen(lot.colour);
-        lot.run.setGlyphIndexes(lot.glyphs);
-        lot.run.setPositions(lot.positions);
-        painter.drawGlyphRun(QPointF(0, 0), lot.run);
+    // Each rim in its own place, so a PDF writes a digit's outline alike every time it comes and
+    // packs the repeats small. On pixels the area worked out once is filled; a PDF or a printer
+    // strokes the outline itself, which it writes far shorter.
+    if (!rims_.empty()) {
+      const bool onPixels = painter.paintEngine()->type() == QPaintEngine::Raster;
+      const QPen rimPen(Qt::white, kHaloTwips, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+      const QTransform base = painter.transform();
+      for (const auto& [rim, at] : rims_) {
+        painter.setTransform(QTransform::fromTranslate(at.x(), at.y()) * base);
+        if (onPixels) {
+          painter.fillPath(rim.area, Qt::white);
+        } else {
+          painter.strokePath(rim.outline, rimPen);
+        }
       }
-      lots->clear();
-      if (lots == &rimGlyphs_) drawLines(painter, rimLines_);
+      painter.setTransform(base);
+      rims_.clear();
     }
-    drawLines(painter, textLines_);
+    for (GlyphLot& lot : lots_) {
+      painter.setPen(lot.colour);
+      lot.run.setGlyphIndexes(lot.glyphs);
+      lot.run.setPositions(lot.positions);
+      painter.drawGlyphRun(QPointF(0, 0), lot.run);
+    }
+    lots_.clear();
+    for (const Underline& u : underlines_) {
+      painter.setPen(QPen(u.colour, u.width, Qt::SolidLine, Qt::FlatCap));
+      painter.drawLine(u.line);
+    }
+    underlines_.clear();
     painter.setPen(pen);
   }
 
@@ -388,16 +423,9 @@ class GlyphBatch {
     QColor colour;
   };
 
-  static void drawLines(QPainter& painter, std::vector<Underline>& lines) {
-    for (const Underline& u : lines) {
-      painter.setPen(QPen(u.colour, u.width, Qt::SolidLine, Qt::FlatCap));
-      painter.drawLine(u.line);
-    }
-    lines.clear();
-  }
-
-  std::vector<GlyphLot> rimGlyphs_, textGlyphs_;
-  std::vector<Underline> rimLines_, textLines_;
+  std::vector<GlyphLot> lots_;
+  std::vector<Underline> underlines_;
+  std::vector<std::pair<Rim, QPointF>> rims_;
 };
 
 void addShaped(GlyphBatch& batch, const QPointF& baselineStart, const ShapedLine& line,
@@ -406,27 +434,69 @@ void addShaped(GlyphBatch& batch, const QPointF& baselineStart, const ShapedLine
   for (const QGlyphRun& run : line.runs) {
     QList<QPointF> positions = run.positions();
     for (QPointF& position : positions) position += origin;
-    batch.addGlyphs(run, run.glyphIndexes(), positions, colour, false);
+    batch.addGlyphs(run, run.glyphIndexes(), positions, colour);
   }
   if (line.underline) {
     const double y = baselineStart.y() + line.underlineDrop;
     batch.addUnderline(QLineF(baselineStart.x(), y, baselineStart.x() + line.width, y),
-                       line.underlineWidth, colour, false);
+                       line.underlineWidth, colour);
   }
 }
 
-// Where a glyph puts its ink, from its origin; asked of the font once per font and glyph.
-QRectF inkBounds(const QRawFont& font, quint32 glyph) {
-  static QHash<std::pair<QRawFont, quint32>, QRectF> bounds;
+// Appends to `kept` the points after `first` up to `last` that hold `line` within `tolerance` of
+// its course: each time the point furthest off the chord, until none is further than that.
+void keepCourse(const QPolygonF& line, qsizetype first, qsizetype last, double tolerance,
+                QPolygonF& kept) {
+  const QPointF chord = line[last] - line[first];
+  const double length = std::hypot(chord.x(), chord.y());
+  qsizetype furthest = first;
+  double furthestOff = 0;
+  for (qsizetype i = first + 1; i < last; ++i) {
+    const QPointF p = line[i] - line[first];
+    const double off = length > 0 ? std::abs(chord.x() * p.y() - chord.y() * p.x()) / length
+                                  : std::hypot(p.x(), p.y());
+    if (off > furthestOff) {
+      furthestOff = off;
+      furthest = i;
+    }
+  }
+  if (furthestOff <= tolerance) {
+    kept.append(line[last]);
+    return;
+  }
+  keepCourse(line, first, furthest, tolerance, kept);
+  keepCourse(line, furthest, last, tolerance, kept);
+}
+
+// A glyph's rim from its origin, and the box of its ink; worked out once per glyph.
+struct GlyphOutline {
+  Rim rim;
+  QRectF ink;
+};
+
+const GlyphOutline& outlineOf(const QRawFont& font, quint32 glyph) {
+  static QHash<std::pair<QRawFont, quint32>, GlyphOutline> outlines;
   const std::pair key{font, glyph};
-  auto it = bounds.constFind(key);
-  if (it == bounds.constEnd()) it = bounds.insert(key, font.boundingRect(glyph));
+  auto it = outlines.constFind(key);
+  if (it == outlines.constEnd()) {
+    const QPainterPath path = font.pathForGlyph(glyph);
+    // A rim's course needs no finer outline than straight strokes between whole twips, two twips
+    // off the curve at most: a PDF writes it much shorter.
+    constexpr double kTolerance = 2;
+    QPainterPath plain;
+    for (const QPolygonF& contour : path.toSubpathPolygons()) {
+      QPolygonF kept{contour.first()};
+      keepCourse(contour, 0, contour.size() - 1, kTolerance, kept);
+      for (QPointF& point : kept) point = wholeTwips(point);
+      plain.addPolygon(kept);
+      plain.closeSubpath();
+    }
+    it = outlines.insert(key, {rimAround(std::move(plain)), path.boundingRect()});
+  }
   return *it;
 }
 
-// The rim is the text itself in white, shifted round a circle: on paper the same as a stroked
-// outline, at a fraction of the cost and of the file size. Only the glyphs on ink get one, and
-// all their shifted copies go out as one run of glyphs.
+// Only the glyphs that stand on ink get a rim, and an underline only where one of its glyphs does.
 void addHalo(GlyphBatch& batch, const QPainter& painter, const QPointF& baselineStart,
              const ShapedLine& line, const PictureInk& ink) {
   constexpr double kRadius = kHaloTwips / 2;
@@ -437,40 +507,25 @@ void addHalo(GlyphBatch& batch, const QPainter& painter, const QPointF& baseline
     return;
   }
   const QPointF origin = wholeTwips(baselineStart);
-  constexpr int kSteps = 6;
-  std::array<QPointF, kSteps> shifts;
-  for (int step = 0; step < kSteps; ++step) {
-    // From straight above round: text extraction takes the copies that follow, all within a tenth
-    // of the font size across, as one letter.
-    const double angle = 2 * M_PI * step / kSteps - M_PI / 2;
-    // Whole twips: a PDF writes each shift as a short number.
-    shifts[step] =
-        QPointF(std::round(kRadius * std::cos(angle)), std::round(kRadius * std::sin(angle)));
-  }
   bool anyOnInk = false;
   for (const QGlyphRun& run : line.runs) {
     const QList<quint32> glyphs = run.glyphIndexes();
     const QList<QPointF> positions = run.positions();
-    const QRawFont font = run.rawFont();
-    QList<quint32> rimGlyphs;
-    QList<QPointF> rimPositions;
     for (qsizetype k = 0; k < glyphs.size(); ++k) {
-      const QRectF glyphInk = inkBounds(font, glyphs[k]).translated(origin + positions[k]);
-      if (!ink.under(painter, glyphInk.adjusted(-kRadius, -kRadius, kRadius, kRadius))) continue;
-      for (const QPointF& shift : shifts) {
-        rimGlyphs.append(glyphs[k]);
-        rimPositions.append(origin + positions[k] + shift);
+      const GlyphOutline& glyph = outlineOf(run.rawFont(), glyphs[k]);
+      const QPointF at = origin + positions[k];
+      if (ink.under(painter,
+                    glyph.ink.translated(at).adjusted(-kRadius, -kRadius, kRadius, kRadius))) {
+        batch.addRim(glyph.rim, at);
+        anyOnInk = true;
       }
     }
-    anyOnInk = anyOnInk || !rimGlyphs.isEmpty();
-    batch.addGlyphs(run, rimGlyphs, rimPositions, Qt::white, true);
   }
   if (anyOnInk && line.underline) {
-    for (const QPointF& shift : shifts) {
-      const QPointF start = baselineStart + shift + QPointF(0, line.underlineDrop);
-      batch.addUnderline(QLineF(start, start + QPointF(line.width, 0)), line.underlineWidth,
-                         Qt::white, true);
-    }
+    QPainterPath underline;
+    underline.addRect(
+        QRectF(0, line.underlineDrop - line.underlineWidth / 2, line.width, line.underlineWidth));
+    batch.addRim(rimAround(underline), origin);
   }
 }
 
@@ -516,7 +571,7 @@ void placeLine(QPainter& painter, GlyphBatch& batch, const ShapedLine& line, QPo
   painter.restore();
 }
 
-// One line of a caption at its design baseline. A text too wide for its field (or the part of it
+// A caption at its design baseline. A text too wide for its field (or the part of it
 // the field may use) shrinks, then condenses, so no digit a pupil needs is lost; it keeps its
 // design place and moves only as far as it must to stay in that room. A field that cuts at its
 // edge is clipped instead.
@@ -622,8 +677,8 @@ void paintText(QPainter& painter, const TextField& field, const PictureInk* ink,
   if (painter.font() != font) painter.setFont(font);
   painter.setPen(toQColor(field.fore));
   const QFontMetricsF metrics(painter.font(), painter.device());
-  // A label writes from its top edge down, one line per line of its caption.
-  double baseline = box.top() + metrics.ascent();
+  // Every caption is one line, written from the field's top edge down.
+  const double baseline = box.top() + metrics.ascent();
   if (isSymbolFont(field.font)) {
     paintSymbolLine(painter, field, baseline, ink, batch);
     return;
@@ -637,10 +692,7 @@ void paintText(QPainter& painter, const TextField& field, const PictureInk* ink,
     painter.setClipRect(QRectF(box.left(), box.top() - kAnyHeight, box.width(), 2 * kAnyHeight),
                         Qt::IntersectClip);
   }
-  for (const QString& line : fromUtf8(field.caption).split(QLatin1Char('\n'))) {
-    paintTextLine(painter, field, metrics, line, baseline, ink, batch);
-    baseline += metrics.lineSpacing();
-  }
+  paintTextLine(painter, field, metrics, fromUtf8(field.caption), baseline, ink, batch);
   if (field.cutAtEdge) {
     batch.flush(painter);
     painter.restore();

@@ -17,6 +17,14 @@ constexpr double kTwipsPerPoint = 20;
 // The lower number's field starts right of the plus sign, so no digit shape can reach the sign.
 constexpr int kLowerInset = 480;
 
+// Where the plus stands, level with the lower number's shapes: halfway down the band that the ten
+// digit shapes cover, 0.62 em below their field's top in the stand-in font.
+int plusMiddle(const TextField& lower) {
+  constexpr double kShapesMiddleEms = 0.624;
+  return lower.box.top +
+         static_cast<int>(std::lround(kShapesMiddleEms * lower.font.points * kTwipsPerPoint));
+}
+
 // Problem k stands in row k / 3, column k % 3.
 constexpr int kRowTops[] = {2760, 5160, 7800, 10560};
 constexpr int kColumnLefts[][3] = {
@@ -63,13 +71,12 @@ Page design() {
     const int left = kColumnLefts[k / 3][k % 3];
     page.texts.push_back(
         textField("Label2", k, {left, top, 2535, 735}, Align::Right, shapeDigits, "66"));
-    page.texts.push_back(textField("Label3", k,
-                                   {left + kLowerInset, top + 720, 2535 - kLowerInset, 735},
-                                   Align::Right, shapeDigits, "35"));
-    // The result bar and the plus sign under the lower number.
+    const TextField& lower = page.texts.emplace_back(
+        textField("Label3", k, {left + kLowerInset, top + 720, 2535 - kLowerInset, 735},
+                  Align::Right, shapeDigits, "35"));
+    // The result bar, and the plus beside the lower number, clear of the bar: on it, it reads "±".
     page.lines.push_back(stroke("Line1", k, left + 120, top + 1560, left + 2520, top + 1560));
-    page.lines.push_back(stroke("Line2", k, left + 240, top + 1320, left + 240, top + 1560));
-    page.lines.push_back(stroke("Line3", k, left + 120, top + 1440, left + 360, top + 1440));
+    addSignAt(page, k, left + 120, left + 360, plusMiddle(lower), true);
   }
   return page;
 }
@@ -88,7 +95,15 @@ void fitDigitShapes(Page& page) {
   const double points = std::floor(cell / kDigitCellEms) / kTwipsPerPoint;
   for (int k = 0; k < kProblems; ++k) {
     page.text("Label2", k).font.points = points;
-    page.text("Label3", k).font.points = points;
+    TextField& lower = page.text("Label3", k);
+    const int designMiddle = plusMiddle(lower);
+    lower.font.points = points;
+    // The plus goes up with the middle of the smaller shapes.
+    const int shift = plusMiddle(lower) - designMiddle;
+    for (const char* name : {"Line2", "Line3"}) {
+      page.line(name, k).y1 += shift;
+      page.line(name, k).y2 += shift;
+    }
   }
 }
 
