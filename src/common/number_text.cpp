@@ -47,7 +47,7 @@ std::string pointDigits(double value) {
   const std::string_view text(buffer, end);
   const std::size_t e = text.find('e');
   int exponent = 0;
-  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), exponent);
+  std::from_chars(text.data() + e + 1, text.data() + text.size(), exponent);  // "-05" is -5
   std::string significant = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
   significant.erase(significant.find_last_not_of('0') + 1);
   std::string plain = value < 0 ? "-0." : "0.";

@@ -29,7 +29,6 @@ class Form1 : public QMainWindow {
   explicit Form1(Form1Services services = {}, QWidget* parent = nullptr);
   ~Form1() override;
 
-  ParameterBlock& parameters() { return block_; }
   QtPageHost& pages() { return *pageHost_; }
 
  private:
