@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <set>
 
@@ -418,6 +420,68 @@ TEST(PdfFallback, SheetsGoToNewNumberedFilesAndEachRunTellsWhereAfterItsFirstBat
   }
 }
 
+// A run killed while a sheet goes to disk, on any file system: what it leaves under a sheet's name
+// is whole or empty, never a cut PDF, and the next batch clears its part and numbers after it.
+TEST(PdfFallback, ARunKilledWhileWritingLeavesNoCutSheet) {
+  QTemporaryDir probe;
+  test::RecordingMessages messages;
+  QtPrinter(messages, {.usePrinter = false, .pdfFolder = probe.path()}).print(kSheet);
+  static qint64 halfSheet = 0;
+  halfSheet = QFileInfo(probe.filePath(sheetName("0001"))).size() / 2;
+  ASSERT_GT(halfSheet, 1000);
+  // A write past half a sheet kills the run, as a shutdown or a kill -9 would in mid-write.
+  static const auto killHalfWay = [] {
+    const rlimit size{rlim_t(halfSheet), rlim_t(halfSheet)};
+    setrlimit(RLIMIT_FSIZE, &size);
+  };
+  const QtPrinter::NameSheet lacking = [](const char*, const char*) { return EPERM; };
+  const QtPrinter::NameSheet lackingThenKilled = [](const char*, const char*) {
+    killHalfWay();
+    return EPERM;
+  };
+  struct Case {
+    const char* what;
+    QtPrinter::NameSheet rename, link;
+    bool killedFromStart;
+  } cases[] = {{"killed writing the part", nullptr, nullptr, true},
+               {"killed writing the part, neither rename nor link", lacking, lacking, true},
+               {"killed once the part is whole, neither rename nor link", lacking,
+                lackingThenKilled, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir folder;
+    const QtPrinter::Options options{.usePrinter = false,
+                                     .pdfFolder = folder.path(),
+                                     .renameNoReplace = c.rename,
+                                     .link = c.link};
+    const pid_t run = fork();
+    ASSERT_GE(run, 0);
+    if (run == 0) {
+      const rlimit noCore{0, 0};
+      setrlimit(RLIMIT_CORE, &noCore);
+      signal(SIGXFSZ, SIG_DFL);
+      if (c.killedFromStart) killHalfWay();
+      test::RecordingMessages childMessages;
+      QtPrinter(childMessages, options).print(kSheet);
+      _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(run, &status, 0), run);
+    if (c.killedFromStart) {
+      ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    }
+    const QStringList left = QDir(folder.path()).entryList({"calisma-sayfasi-*.pdf"});
+    for (const QString& sheet : left) {
+      const QString path = folder.filePath(sheet);
+      EXPECT_TRUE(QFileInfo(path).size() == 0 || isWholePdf(path)) << sheet.toStdString();
+    }
+    QtPrinter(messages, {.usePrinter = false, .pdfFolder = folder.path()}).print(kSheet);
+    const QString next = sheetName(QStringLiteral("%1").arg(left.size() + 1, 4, 10, QChar('0')));
+    EXPECT_EQ(filesIn(folder.path()), left + QStringList{next}) << "the killed run's part is gone";
+    EXPECT_TRUE(isWholePdf(folder.filePath(next)));
+  }
+}
+
 TEST(PdfFallback, EveryFailingBatchIsToldWithTheSystemsReasonAndLeavesNoEmptyOrCutSheet) {
   QTemporaryDir work;
   test::RecordingMessages messages;
@@ -462,6 +526,38 @@ TEST(PdfFallback, EveryFailingBatchIsToldWithTheSystemsReasonAndLeavesNoEmptyOrC
     }
   }
   chmod(readOnly.toUtf8(), 0755);
+}
+
+// A saved sheet is printed later on any printer: it is A4 with the sheet filling the part a
+// printer reaches, a printer's margin clear all round, so no row is cut off on paper.
+TEST(PdfFallback, ASavedSheetIsA4WithAPrintersMarginAllRound) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) GTEST_SKIP();
+  QTemporaryDir folder;
+  Page tall;  // ink to its very edges, taller than A4 is in proportion
+  tall.clientWidth = 6000;
+  tall.clientHeight = 12000;
+  tall.shapes.push_back({.name = "Shape1", .box = {0, 0, 6000, 12000}, .fill = kBlack});
+  test::RecordingMessages messages;
+  QtPrinter(messages, {.usePrinter = false, .pdfFolder = folder.path()}).print(tall);
+  constexpr double kDotsPerMillimetre = 36 / 25.4;
+  run("pdftoppm", {"-r", "36", "-gray", folder.filePath(sheetName("0001")), folder.filePath("p")});
+  const QImage paper(folder.filePath("p-1.pgm"));
+  ASSERT_FALSE(paper.isNull());
+  EXPECT_NEAR(paper.width() / kDotsPerMillimetre, 210, 1);
+  EXPECT_NEAR(paper.height() / kDotsPerMillimetre, 297, 1);
+  QRect ink;
+  for (int y = 0; y < paper.height(); ++y) {
+    for (int x = 0; x < paper.width(); ++x) {
+      if (qGray(paper.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+    }
+  }
+  const double left = ink.left() / kDotsPerMillimetre, top = ink.top() / kDotsPerMillimetre;
+  const double right = (paper.width() - 1 - ink.right()) / kDotsPerMillimetre;
+  const double bottom = (paper.height() - 1 - ink.bottom()) / kDotsPerMillimetre;
+  EXPECT_NEAR(top, 10, 1.5);
+  EXPECT_NEAR(bottom, 10, 1.5);
+  EXPECT_NEAR(left, right, 1.5) << "centred across";
+  EXPECT_GT(left, 9);
 }
 
 TEST(PdfFallback, NumberingGoesPastTheLargestIntAndTellsWhenNoNumberIsLeft) {

@@ -118,8 +118,7 @@ int linkName(const char* from, const char* to) { return ::link(from, to) == 0 ? 
 
 // Gives the whole sheet in `part` the name `sheet` unless a file has it: 0, or the error
 // (EEXIST where it is taken). Each way is for file systems that lack the one before.
-int nameSheet(const QByteArray& part, const QByteArray& sheet, const QByteArray& pdf,
-              const QtPrinter::Options& options) {
+int nameSheet(const QByteArray& part, const QByteArray& sheet, const QtPrinter::Options& options) {
   const auto call = [&](QtPrinter::NameSheet given, QtPrinter::NameSheet real) {
     return (given ? given : real)(part.constData(), sheet.constData());
   };
@@ -130,10 +129,15 @@ int nameSheet(const QByteArray& part, const QByteArray& sheet, const QByteArray&
   if (error == 0) ::unlink(part.constData());
   if (error == 0 || error == EEXIST) return error;
   // One with neither (FAT through FUSE, some network shares) still makes a file only where none
-  // is: the sheet is written again, straight under its name, with the part gone first so that
-  // a nearly full disk need hold it only once.
-  ::unlink(part.constData());
-  return writeNew(sheet, pdf);
+  // is: an empty file takes the name, then a plain rename puts the whole part over it in one
+  // step. A run killed in between leaves that empty file, never a cut sheet.
+  const int fd = ::open(sheet.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return errno;
+  ::close(fd);
+  if (::rename(part.constData(), sheet.constData()) == 0) return 0;
+  error = errno;
+  ::unlink(sheet.constData());
+  return error;
 }
 
 }  // namespace
@@ -237,7 +241,7 @@ std::string QtPrinter::saveAsPdf(const Page& page) {
   if (pdf.isEmpty()) return "PDF dosyası oluşturulamadı.";
 
   // The sheet is written under a hidden name and named only when whole, so a full disk or a
-  // killed program never leaves an empty or cut sheet that looks like a real one.
+  // killed program never leaves a cut sheet that looks like a real one.
   QByteArray part;
   for (int k = 0;; ++k) {
     part = QFile::encodeName(folder.filePath(partFileName(QCoreApplication::applicationPid(), k)));
@@ -249,7 +253,7 @@ std::string QtPrinter::saveAsPdf(const Page& page) {
   // Never over a sheet, not even one another program put there meanwhile.
   while (nextNumber_ <= kLastNumber) {
     const QByteArray sheet = QFile::encodeName(folder.filePath(pdfFileName(nextNumber_)));
-    const int error = nameSheet(part, sheet, pdf, options_);
+    const int error = nameSheet(part, sheet, options_);
     ++nextNumber_;
     if (error == 0) return {};
     if (error != EEXIST) {
