@@ -49,5 +49,18 @@ TEST_F(DesktopEditor, TheEditorRunsOnWhenTheProgramIsDone) {
   EXPECT_EQ(test::readFrom(opened()), file().toUtf8() + "\ndone\n");
 }
 
+// Started from a terminal, the program and the editor would otherwise end together when the
+// terminal closes, taking the teacher's unsaved edits with them.
+TEST_F(DesktopEditor, TheEditorRunsInASessionOfItsOwn) {
+  // The session is the sixth field of the opener's /proc/PID/stat.
+  editorStandIn("read -r stat < /proc/$$/stat\nset -- $stat\necho \"$6\" > '" +
+                tools_.filePath("session").toUtf8() + "'\n");
+  QtEditor editor;
+  EXPECT_TRUE(open(editor).empty());
+  const QByteArray session = test::readFrom(tools_.filePath("session")).trimmed();
+  ASSERT_FALSE(session.isEmpty());
+  EXPECT_NE(session.toLong(), long(getsid(0)));
+}
+
 }  // namespace
 }  // namespace ws

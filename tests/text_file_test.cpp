@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,6 +31,18 @@
 #include "support/doubles.h"
 #include "support/scripted_fractions.h"
 #include "support/small_disk.h"
+
+namespace ws::test {
+// Runs where the program cuts the text file back, before the cut.
+std::function<void()> atCutBack;
+}  // namespace ws::test
+
+// The program's calls of ftruncate come here ahead of the C library's, so that a test can look
+// at the file at the very moment it is cut back.
+extern "C" int ftruncate(int fd, off_t length) noexcept {
+  if (ws::test::atCutBack) ws::test::atCutBack();
+  return static_cast<int>(::syscall(SYS_ftruncate, fd, length));
+}
 
 namespace ws {
 namespace {
@@ -296,6 +309,59 @@ TEST_F(TextSheetsOnDisk, ASheetWaitsForAnotherProgramsLockOfAnyKindOrIsToldAndWr
       EXPECT_EQ(told.find("başka bir program") != std::string::npos, other == NeverLetsGo);
     }
   }
+}
+
+TEST_F(TextSheetsOnDisk, ASheetThatDoesNotFitIsTakenBackBeforeItsLockIsLetGo) {
+  // Another program that appends its line as soon as it has the lock, and tells whether it had
+  // it and how long the file was then. It has no size limit of its own.
+  struct Seen {
+    bool locked = false;
+    off_t length = -1;
+  };
+  const auto otherProgram = [&](int lockMode) {
+    int told[2];
+    EXPECT_EQ(pipe(told), 0);
+    const pid_t other = fork();
+    if (other == 0) {
+      const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+      setrlimit(RLIMIT_FSIZE, &none);
+      Seen seen;
+      const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND);
+      struct stat info {};
+      seen.locked = flock(fd, lockMode) == 0 && fstat(fd, &info) == 0;
+      seen.length = info.st_size;
+      if (seen.locked && ::write(fd, "1+2=...\r\n", 9) != 9) seen.locked = false;
+      _exit(::write(told[1], &seen, sizeof seen) == sizeof seen ? 0 : 1);
+    }
+    ::close(told[1]);
+    Seen seen;
+    EXPECT_EQ(::read(told[0], &seen, sizeof seen), ssize_t(sizeof seen));
+    ::close(told[0]);
+    waitpid(other, nullptr, 0);
+    return seen;
+  };
+
+  std::ofstream(path_, std::ios::binary) << kKnown;
+  std::optional<Seen> atCutBack;
+  test::atCutBack = [&] { atCutBack = otherProgram(LOCK_EX | LOCK_NB); };
+  std::string told;
+  {
+    SizeLimit limit(kKnown.size() + 4000);
+    told = run(file_, 10000);
+  }
+  test::atCutBack = nullptr;
+  EXPECT_NE(told.find(std::generic_category().message(EFBIG)), std::string::npos) << told;
+  ASSERT_TRUE(atCutBack);
+  EXPECT_FALSE(atCutBack->locked) << "another program had the lock with " << atCutBack->length
+                                  << " bytes in the file";
+  // The other program adds its line once: at the cut back, had it got the lock, or else now,
+  // behind what the file held before the sheet. Either way its line must stay.
+  if (!atCutBack->locked) {
+    const Seen after = otherProgram(LOCK_EX);
+    EXPECT_TRUE(after.locked);
+    EXPECT_EQ(after.length, off_t(kKnown.size()));
+  }
+  EXPECT_EQ(contents(path_), kKnown + "1+2=...\r\n");
 }
 
 TEST_F(TextSheetsOnDisk, AnEditorThatFailsLaterIsToldWhereTheFileIsAndTheLinesStay) {
