@@ -31,16 +31,7 @@ std::vector<int> counts() {
 
 // A command's menu item chosen, its questions answered with their defaults and then `count`;
 // the windows, the printer, the text file and the editor are replaced.
-struct Batches : testing::Test, TextFile, Editor {
-  std::string path() const override { return "ruvakto.txt"; }
-  std::optional<TextFileFault> open() override { return std::nullopt; }
-  void writeLine(std::string_view line) override { lines.emplace_back(line); }
-  std::optional<TextFileFault> close() override { return std::nullopt; }
-  std::optional<std::string> start(const std::string&, Failed) override {
-    ++editors;
-    return std::nullopt;
-  }
-
+struct Batches : testing::Test, test::TextInMemory {
   void run(const Command& command, const std::string& count) {
     std::vector<std::string> answers;
     for (const Question& question : command.questions) {
@@ -66,8 +57,6 @@ struct Batches : testing::Test, TextFile, Editor {
   PageFrame frame{LoadContext{block, generator, numbers}, printer, [this] { ++fronts; }};
   HandOver handOver{block, numbers, frame, host};
   CommandRunner runner{block, numbers, questioner, messages, handOver, textSheets};
-  std::vector<std::string> lines;
-  int editors = 0;
 };
 
 TEST_F(Batches, EveryCountPrintsExactlyThatManySheetsEachTheNextOneOfTheRandomSeries) {

@@ -10,6 +10,7 @@
 
 #include "pages/page_frame.h"
 #include "pages/page_painter.h"
+#include "support/page_image.h"
 
 // Where the column pages' signs and commas are printed, measured on the painted sheet: a sign
 // or comma that drifts off its number's line reads as "=" or as an apostrophe.
@@ -18,14 +19,7 @@ namespace {
 
 constexpr int kTwipsPerPixel = 10;
 
-QImage render(const Page& page) {
-  const Box area = page.drawnArea();
-  QImage image(area.width / kTwipsPerPixel, area.height / kTwipsPerPixel, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  paintPage(painter, page, QRectF(image.rect()));
-  return image;
-}
+QImage render(const Page& page) { return test::paintedSheet(page, kTwipsPerPixel); }
 
 // The first and last rows and columns, in twips, that hold dark ink within a box.
 QRect inkIn(const QImage& image, const Box& box) {

@@ -23,16 +23,7 @@ struct CountedFractions final : FractionSource {
 };
 
 // The main window's side of a command, with the text file, editor, windows and devices replaced.
-struct Commands : testing::Test, TextFile, Editor {
-  std::string path() const override { return "ruvakto.txt"; }
-  std::optional<TextFileFault> open() override {
-    ++opened;
-    return std::nullopt;
-  }
-  void writeLine(std::string_view line) override { lines.emplace_back(line); }
-  std::optional<TextFileFault> close() override { return std::nullopt; }
-  std::optional<std::string> start(const std::string&, Failed) override { return std::nullopt; }
-
+struct Commands : testing::Test, test::TextInMemory {
   void run(std::string_view item, std::vector<std::string> answers) {
     questioner.script(std::move(answers));
     runner.run(*findCommand(item));
@@ -51,8 +42,6 @@ struct Commands : testing::Test, TextFile, Editor {
   PageFrame frame{LoadContext{block, random, numbers}, printer, [this] { ++fronts; }};
   HandOver handOver{block, numbers, frame, host};
   CommandRunner runner{block, numbers, questioner, messages, handOver, textSheets};
-  int opened = 0;
-  std::vector<std::string> lines;
 };
 
 TEST_F(Commands, EmptyAnswerStopsAtOnceLeavingEarlierAnswersAndNoConstants) {

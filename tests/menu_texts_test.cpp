@@ -16,16 +16,8 @@ namespace {
 
 // The program's side of one command from a fresh start: the generator in its first state, and the
 // text file, editor, windows and printer replaced.
-struct Program final : TextFile, Editor, PagePrinter {
+struct Program final : test::TextInMemory, PagePrinter {
   struct FirstSheet {};
-  std::string path() const override { return "ruvakto.txt"; }
-  std::optional<TextFileFault> open() override {
-    ++opened;
-    return std::nullopt;
-  }
-  void writeLine(std::string_view line) override { lines.emplace_back(line); }
-  std::optional<TextFileFault> close() override { return std::nullopt; }
-  std::optional<std::string> start(const std::string&, Failed) override { return std::nullopt; }
   void print(const Page&) override {
     ++printed;
     if (stopAtFirstSheet) throw FirstSheet{};
@@ -48,9 +40,8 @@ struct Program final : TextFile, Editor, PagePrinter {
   PageFrame frame{LoadContext{block, random, numbers}, *this, {}};
   HandOver handOver{block, numbers, frame, host};
   CommandRunner runner{block, numbers, questioner, messages, handOver, textSheets};
-  int opened = 0, printed = 0;
+  int printed = 0;
   bool stopAtFirstSheet = false;  // thousands of sheets would take seconds
-  std::vector<std::string> lines;
 };
 
 // Every question by a short name, with its prompt and default answer; the count's default

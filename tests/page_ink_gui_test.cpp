@@ -12,6 +12,7 @@
 #include "pages/page_window.h"
 #include "sample_sheets.h"
 #include "support/doubles.h"
+#include "support/page_image.h"
 
 // What the painted sheet and its preview window show: nothing of what a page hides, and the
 // whole sheet at the screen's size.
@@ -21,14 +22,7 @@ namespace {
 constexpr int kTwipsPerPixel = 15;  // a screen pixel
 constexpr double kTwipsPerInch = 1440;
 
-QImage render(const Page& page) {
-  const Box area = page.drawnArea();
-  QImage image(area.width / kTwipsPerPixel, area.height / kTwipsPerPixel, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  paintPage(painter, page, QRectF(image.rect()));
-  return image;
-}
+QImage render(const Page& page) { return test::paintedSheet(page, kTwipsPerPixel); }
 
 struct Sheet {
   std::string what;

@@ -11,6 +11,7 @@
 
 #include "main_window/command_runner.h"
 #include "main_window/questions.h"
+#include "main_window/text_file.h"
 #include "pages/hand_over.h"
 
 namespace ws::test {
@@ -66,6 +67,26 @@ class RecordingPrinter final : public PagePrinter {
   std::vector<Page> printed;
   int batches = 0, printedInBatch = 0;
   bool inBatch = false;
+};
+
+// The text file and its editor, in memory: the lines a sheet wrote, how often the file was
+// opened and the editor started.
+class TextInMemory : public TextFile, public Editor {
+ public:
+  std::string path() const override { return "ruvakto.txt"; }
+  std::optional<TextFileFault> open() override {
+    ++opened;
+    return std::nullopt;
+  }
+  void writeLine(std::string_view line) override { lines.emplace_back(line); }
+  std::optional<TextFileFault> close() override { return std::nullopt; }
+  std::optional<std::string> start(const std::string&, Failed) override {
+    ++editors;
+    return std::nullopt;
+  }
+
+  std::vector<std::string> lines;
+  int opened = 0, editors = 0;
 };
 
 // Page windows without a screen: remembers which page of each kind stands open.
