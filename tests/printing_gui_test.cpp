@@ -224,18 +224,32 @@ TEST(PagePainter, ShapeSumsStandDigitUnderDigitClearOfThePlusSign) {
   }
 }
 
-TEST(PagePainter, PatternRowsEndOnAWholeSymbol) {
+TEST(PagePainter, PatternRowsKeepTheirShapesFullSizeAndEndOnAWholeOne) {
   ParameterBlock block;
   block.set(Field::Label4, "4");
   Generator generator;
   const Page page = drawPage(PageKind::Form11, LoadContext{block, generator, NumberText(",")});
   const QImage image = render(page);
   for (int i = 0; i < 12; ++i) {
+    SCOPED_TRACE(i);
     const TextField& row = page.text("Label2", i);
     const int em = static_cast<int>(row.font.points * 20);
     const int end = inkRuns(image, row.box).back().right;
     EXPECT_LT(end, row.box.right() - 20) << "the last symbol is whole, not cut at the edge";
     EXPECT_GT(end, row.box.right() - 2 * em) << "the row runs as far as a whole symbol fits";
+
+    // A long row is cut, never squeezed: its first shapes are those of a row of only them.
+    Page head = page;
+    head.text("Label2", i).caption = row.caption.substr(0, 5);
+    const QImage alone = render(head);
+    const int headEnd = inkRuns(alone, row.box).back().right;
+    int differing = 0;
+    for (int y = row.box.top / 10; y < row.box.bottom() / 10; ++y) {
+      for (int x = row.box.left / 10; x <= headEnd / 10; ++x) {
+        differing += std::abs(qGray(image.pixel(x, y)) - qGray(alone.pixel(x, y))) > 64;
+      }
+    }
+    EXPECT_EQ(differing, 0);
   }
 }
 
