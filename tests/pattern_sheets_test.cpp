@@ -365,7 +365,8 @@ TEST(PatternPageFonts, TitlesAndScalesAreSetAsTheSheetShowsThem) {
       {PageKind::Form14, "Label3", 1, true, false, 12, Align::Centre},
   };
   for (const auto& c : cases) {
-    const TextField& field = pageDefinition(c.kind).design().text(c.field, c.index);
+    const Page page = pageDefinition(c.kind).design();
+    const TextField& field = page.text(c.field, c.index);
     SCOPED_TRACE(std::string(c.field) + "(" + std::to_string(c.index) + ")");
     EXPECT_EQ(field.font.bold, c.bold);
     EXPECT_EQ(field.font.underline, c.underline);
